@@ -1,0 +1,112 @@
+#include "engine/calculate.h"
+
+#include "engine/sets.h"
+#include "engine/text.h"
+
+#include <array>
+
+namespace engine {
+
+namespace {
+
+using detail::contains;
+using detail::join;
+using detail::split;
+using detail::toNumber;
+using detail::toText;
+using detail::unitAt;
+
+// Runs the pair-code table in order over one value. A matching row replaces
+// the value by its pair code, and the later rows see the replaced value.
+std::u16string pairCoded(std::u16string_view value)
+{
+    std::u16string code(value);
+    double number = toNumber(code);
+    for (const PairCodeRow &row : PairCodeTable) {
+        if (number == row.firstDigit || number == row.secondDigit) {
+            code = row.pairCode;
+            number = toNumber(code);
+        }
+    }
+    return code;
+}
+
+// The distinct code values in order of first appearance, without separators.
+std::u16string distinctCodes(const std::array<std::u16string, 3> &codes)
+{
+    const std::u16string joined = join({codes[0], codes[1], codes[2]}, u' ');
+    const std::vector<std::u16string_view> pieces = split(detail::trimSpaces(joined), u' ');
+    std::u16string distinct(pieces.front());
+    for (std::size_t i = 1; i < pieces.size(); ++i) {
+        if (!contains(distinct, pieces[i]))
+            distinct += pieces[i];
+    }
+    return distinct;
+}
+
+// The digits, in digit order, that the distinct-code text does not hold.
+std::u16string remainingDigits(std::u16string_view distinct)
+{
+    std::u16string remaining;
+    for (const std::int16_t digit : DigitOrder) {
+        const std::u16string digitText = toText(digit);
+        if (!contains(distinct, digitText))
+            remaining += digitText;
+    }
+    return remaining;
+}
+
+// The first set's units 1 to 6 and its last unit that also occur in the
+// second set, in the first set's order. Units beyond the end are empty pieces.
+std::u16string commonDigits(std::u16string_view firstSet, std::u16string_view secondSet)
+{
+    std::vector<std::u16string_view> pieces;
+    for (std::size_t i = 0; i < 6; ++i)
+        pieces.push_back(unitAt(firstSet, i));
+    pieces.push_back(detail::right(firstSet, 1));
+
+    const std::u16string written = join(pieces, u' ');
+    std::u16string common;
+    for (const std::u16string_view piece : split(written, u' ')) {
+        if (contains(secondSet, piece))
+            common += piece;
+    }
+    return common;
+}
+
+std::u16string combinedText(std::u16string_view firstSet, std::u16string_view secondSet)
+{
+    std::u16string combined(firstSet);
+    combined += u".3\r\n";
+    combined += secondSet;
+    combined += u".3";
+    return combined;
+}
+
+} // namespace
+
+CalculationResult calculate(std::u16string_view text1, std::u16string_view text2,
+                            std::u16string_view text3)
+{
+    const std::array<std::u16string_view, 3> trimmed{
+        detail::trimBlanks(text1), detail::trimBlanks(text2), detail::trimBlanks(text3)};
+    for (const std::u16string_view text : trimmed) {
+        if (text.empty())
+            return MissingInput{};
+    }
+
+    const std::array<std::u16string, 3> codes{pairCoded(trimmed[0]), pairCoded(trimmed[1]),
+                                              pairCoded(trimmed[2])};
+    const std::u16string distinct = distinctCodes(codes);
+    const std::u16string remaining = remainingDigits(distinct);
+    SevenDigitSets sets = buildSets(codes[0], codes[1], codes[2], distinct, remaining);
+
+    DrawSets result;
+    result.combinedText = combinedText(sets.firstSet, sets.secondSet);
+    result.commonDigits = commonDigits(sets.firstSet, sets.secondSet);
+    result.firstSet = std::move(sets.firstSet);
+    result.secondSet = std::move(sets.secondSet);
+    return result;
+}
+
+} // namespace engine
