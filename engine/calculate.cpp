@@ -11,9 +11,8 @@ namespace {
 
 using detail::contains;
 using detail::join;
-using detail::split;
+using detail::forEachPiece;
 using detail::toNumber;
-using detail::toText;
 using detail::unitAt;
 
 // Runs the pair-code table in order over one value. A matching row replaces
@@ -35,12 +34,15 @@ std::u16string pairCoded(std::u16string_view value)
 std::u16string distinctCodes(const std::array<std::u16string, 3> &codes)
 {
     const std::u16string joined = join({codes[0], codes[1], codes[2]}, u' ');
-    const std::vector<std::u16string_view> pieces = split(detail::trimSpaces(joined), u' ');
-    std::u16string distinct(pieces.front());
-    for (std::size_t i = 1; i < pieces.size(); ++i) {
-        if (!contains(distinct, pieces[i]))
-            distinct += pieces[i];
-    }
+    // The first piece starts the text; each later one is appended unless the
+    // text already holds it anywhere.
+    std::u16string distinct;
+    bool first = true;
+    forEachPiece(detail::trimSpaces(joined), u' ', [&](std::u16string_view piece) {
+        if (first || !contains(distinct, piece))
+            distinct += piece;
+        first = false;
+    });
     return distinct;
 }
 
@@ -49,8 +51,8 @@ std::u16string remainingDigits(std::u16string_view distinct)
 {
     std::u16string remaining;
     for (const std::int16_t digit : DigitOrder) {
-        const std::u16string digitText = toText(digit);
-        if (!contains(distinct, digitText))
+        const auto digitText = static_cast<char16_t>(u'0' + digit);
+        if (distinct.find(digitText) == std::u16string_view::npos)
             remaining += digitText;
     }
     return remaining;
@@ -60,17 +62,15 @@ std::u16string remainingDigits(std::u16string_view distinct)
 // second set, in the first set's order. Units beyond the end are empty pieces.
 std::u16string commonDigits(std::u16string_view firstSet, std::u16string_view secondSet)
 {
-    std::vector<std::u16string_view> pieces;
-    for (std::size_t i = 0; i < 6; ++i)
-        pieces.push_back(unitAt(firstSet, i));
-    pieces.push_back(detail::right(firstSet, 1));
-
-    const std::u16string written = join(pieces, u' ');
+    const std::u16string written =
+        join({unitAt(firstSet, 0), unitAt(firstSet, 1), unitAt(firstSet, 2), unitAt(firstSet, 3),
+              unitAt(firstSet, 4), unitAt(firstSet, 5), detail::right(firstSet, 1)},
+             u' ');
     std::u16string common;
-    for (const std::u16string_view piece : split(written, u' ')) {
+    forEachPiece(written, u' ', [&](std::u16string_view piece) {
         if (contains(secondSet, piece))
             common += piece;
-    }
+    });
     return common;
 }
 

@@ -90,15 +90,8 @@ std::u16string_view trimSpaces(std::u16string_view text)
 std::vector<std::u16string_view> split(std::u16string_view text, char16_t separator)
 {
     std::vector<std::u16string_view> pieces;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = text.find(separator, start);
-        if (end == std::u16string_view::npos) {
-            pieces.push_back(text.substr(start));
-            return pieces;
-        }
-        pieces.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    forEachPiece(text, separator, [&pieces](std::u16string_view piece) { pieces.push_back(piece); });
+    return pieces;
 }
 
 std::u16string join(const std::vector<std::u16string_view> &pieces, char16_t separator)
@@ -156,8 +149,15 @@ double toNumber(std::u16string_view text)
     const std::size_t numberStart = pos;
     bool nonZeroInteger = false;
     std::size_t digits = 0;
-    for (; pos < ascii.size() && isDigit(ascii[pos]); ++pos, ++digits)
+    // Whole numbers of up to 15 digits are exact doubles: read them directly.
+    constexpr std::size_t exactDigits = 15;
+    double integer = 0.0;
+    for (; pos < ascii.size() && isDigit(ascii[pos]); ++pos, ++digits) {
         nonZeroInteger = nonZeroInteger || ascii[pos] != '0';
+        integer = integer * 10 + (ascii[pos] - '0');
+    }
+    if (pos == ascii.size() && digits > 0 && digits <= exactDigits)
+        return negative ? -integer : integer;
     if (pos < ascii.size() && ascii[pos] == '.')
         for (++pos; pos < ascii.size() && isDigit(ascii[pos]); ++pos)
             ++digits;

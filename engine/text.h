@@ -19,6 +19,20 @@ std::u16string_view trimSpaces(std::u16string_view text);
 
 // Splits at every separator; empty pieces stay in the list.
 std::vector<std::u16string_view> split(std::u16string_view text, char16_t separator);
+// The same pieces in order, handed to visit one by one.
+template <typename Visit>
+void forEachPiece(std::u16string_view text, char16_t separator, Visit visit)
+{
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        if (end == std::u16string_view::npos) {
+            visit(text.substr(start));
+            return;
+        }
+        visit(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
 std::u16string join(const std::vector<std::u16string_view> &pieces, char16_t separator);
 
 // Substring test in linear time, however long the texts are.

@@ -32,6 +32,9 @@ TEST(TextTest, ReadsNumbers)
         {u"\uFF17", 7},    {u"\uFF10\uFF19", 9}, {u"\uFF0B\uFF17", 7}, {u"\uFF0D\uFF17", -7},
         {u"\uFF0E\uFF15", 0.5}, {u"1\uFF0E5", 1.5},
         {u"9.0000000000000000001", 9}, // rounds to the nearest double
+        // around the length where whole numbers stop being read directly
+        {u"999999999999999", 999999999999999.0}, {u"-0000000000000000001", -1},
+        {u"9007199254740993", 9007199254740992.0}, {u"123456789012345.", 123456789012345.0},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::string(row.text.begin(), row.text.end()));
