@@ -1,0 +1,215 @@
+// The handlers against a fake view that, like the toolkit, runs a box's change
+// handler at once when code sets Text1..Text3 to a different text.
+
+#include "window/handlers.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using window::ControlId;
+
+class FakeView : public window::View {
+public:
+    FakeView() : handlers(*this) {}
+
+    std::u16string text(ControlId box) const override
+    {
+        const auto found = texts.find(box);
+        return found == texts.end() ? std::u16string() : found->second;
+    }
+
+    void setText(ControlId box, std::u16string_view text) override
+    {
+        if (this->text(box) == text)
+            return;
+        texts[box] = std::u16string(text);
+        log.push_back(u"set " + name(box));
+        switch (box) {
+        case ControlId::Text1:
+            handlers.text1Changed();
+            break;
+        case ControlId::Text2:
+            handlers.text2Changed();
+            break;
+        case ControlId::Text3:
+            handlers.text3Changed();
+            break;
+        default:
+            break;
+        }
+    }
+
+    void setFocus(ControlId control) override
+    {
+        focus = control;
+        log.push_back(u"focus " + name(control));
+    }
+
+    void showMessage(std::u16string_view message) override
+    {
+        log.push_back(u"message " + std::u16string(message));
+    }
+
+    void clearClipboard() override
+    {
+        clipboard.clear();
+        log.push_back(u"clear clipboard");
+    }
+
+    void setClipboardText(std::u16string_view text) override
+    {
+        clipboard = text;
+        log.push_back(u"clipboard " + clipboard);
+    }
+
+    // Typing into a box: the text changes, then the handler runs.
+    void type(ControlId box, std::u16string_view text) { setText(box, this->text(box) + std::u16string(text)); }
+
+    static std::u16string name(ControlId id)
+    {
+        const std::string ascii = window::spec(id).name;
+        return {ascii.begin(), ascii.end()};
+    }
+
+    window::Handlers handlers;
+    std::map<ControlId, std::u16string> texts;
+    ControlId focus = ControlId::Text1;
+    std::u16string clipboard = u"held before";
+    std::vector<std::u16string> log;
+};
+
+using Log = std::vector<std::u16string>;
+
+TEST(HandlersTest, TypingMovesTheFocusAlongTheChain)
+{
+    FakeView view;
+    view.type(ControlId::Text1, u"1");
+    EXPECT_EQ(view.focus, ControlId::Text2);
+    view.type(ControlId::Text2, u"2");
+    EXPECT_EQ(view.focus, ControlId::Text3);
+    view.type(ControlId::Text3, u"3");
+    EXPECT_EQ(view.focus, ControlId::Command1);
+}
+
+TEST(HandlersTest, DeletingATextAlsoMovesTheFocus)
+{
+    FakeView view;
+    view.texts[ControlId::Text2] = u"5";
+    view.setText(ControlId::Text2, u"");
+    EXPECT_EQ(view.focus, ControlId::Text3);
+}
+
+TEST(HandlersTest, CalculateWritesTheFourResultBoxesInOrderThenFocusesCopy)
+{
+    FakeView view;
+    view.texts = {{ControlId::Text1, u"1"}, {ControlId::Text2, u"2"}, {ControlId::Text3, u"3"}};
+    view.handlers.command1Clicked();
+    EXPECT_EQ(view.text(ControlId::Text4), u"4590182");
+    EXPECT_EQ(view.text(ControlId::Text5), u"4590736");
+    EXPECT_EQ(view.text(ControlId::Text6), u"4590182.3\r\n4590736.3");
+    EXPECT_EQ(view.text(ControlId::Text7), u"4590");
+    EXPECT_EQ(view.log,
+              (Log{u"set Text4", u"set Text5", u"set Text6", u"set Text7", u"focus Command3"}));
+}
+
+TEST(HandlersTest, CalculateWithNoBranchWritesEmptySets)
+{
+    FakeView view;
+    view.texts = {{ControlId::Text1, u"12"}, {ControlId::Text2, u"345"}, {ControlId::Text3, u"6"},
+                  {ControlId::Text4, u"old"}, {ControlId::Text5, u"old"}, {ControlId::Text7, u"old"}};
+    view.handlers.command1Clicked();
+    EXPECT_EQ(view.text(ControlId::Text4), u"");
+    EXPECT_EQ(view.text(ControlId::Text5), u"");
+    EXPECT_EQ(view.text(ControlId::Text6), u".3\r\n.3");
+    EXPECT_EQ(view.text(ControlId::Text7), u"");
+    EXPECT_EQ(view.focus, ControlId::Command3);
+}
+
+// Every way Calculate can stop early: one message, no box written.
+TEST(HandlersTest, CalculateThatStopsEarlyWritesNothing)
+{
+    struct Row {
+        const char *name;
+        std::u16string_view text1, text2, text3;
+        std::u16string_view message;
+        bool focusesText1;
+    };
+    const std::u16string nines(400, u'9');
+    const Row rows[] = {
+        {"secondBoxEmpty", u"1", u"", u"3", window::MissingInputMessage, true},
+        {"onlySpaces", u"  ", u"2", u"3", window::MissingInputMessage, true},
+        {"emptyBeatsLetter", u"a", u"2", u"", window::MissingInputMessage, true},
+        {"letter", u"a", u"2", u"3", window::TypeMismatchMessage, false},
+        {"hugeNumber", u"1", nines, u"3", window::OverflowMessage, false},
+        {"sixteenBitOverflow", u"400000", u"400000", u"400000", window::OverflowMessage, false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeView view;
+        view.texts = {{ControlId::Text1, std::u16string(row.text1)},
+                      {ControlId::Text2, std::u16string(row.text2)},
+                      {ControlId::Text3, std::u16string(row.text3)},
+                      {ControlId::Text4, u"a"},
+                      {ControlId::Text5, u"b"},
+                      {ControlId::Text6, u"c"},
+                      {ControlId::Text7, u"d"}};
+        const auto before = view.texts;
+        view.focus = ControlId::Command1;
+        view.handlers.command1Clicked();
+
+        EXPECT_EQ(view.texts, before);
+        Log expected{u"message " + std::u16string(row.message)};
+        if (row.focusesText1)
+            expected.push_back(u"focus Text1");
+        EXPECT_EQ(view.log, expected);
+        EXPECT_EQ(view.focus, row.focusesText1 ? ControlId::Text1 : ControlId::Command1);
+    }
+}
+
+TEST(HandlersTest, ClearEmptiesEveryBoxAndEndsInText1)
+{
+    const ControlId boxes[] = {ControlId::Text1, ControlId::Text2, ControlId::Text3,
+                               ControlId::Text4, ControlId::Text5, ControlId::Text6,
+                               ControlId::Text7};
+    FakeView view;
+    for (const ControlId box : boxes)
+        view.texts[box] = u"x";
+    view.focus = ControlId::Command2;
+    view.handlers.command2Clicked();
+
+    for (const ControlId box : boxes)
+        EXPECT_EQ(view.text(box), u"") << window::spec(box).name;
+    // Each emptied draw box moves the focus on, nested, before the next box.
+    EXPECT_EQ(view.log, (Log{u"set Text1", u"focus Text2", u"set Text2", u"focus Text3",
+                             u"set Text3", u"focus Command1", u"set Text4", u"set Text5",
+                             u"set Text6", u"set Text7", u"focus Text1"}));
+    EXPECT_EQ(view.focus, ControlId::Text1);
+}
+
+TEST(HandlersTest, ClearOfEmptyBoxesRaisesNoChange)
+{
+    FakeView view;
+    view.handlers.command2Clicked();
+    EXPECT_EQ(view.log, (Log{u"focus Text1"}));
+}
+
+TEST(HandlersTest, CopyClearsTheClipboardThenPutsText6OnIt)
+{
+    FakeView view;
+    view.texts[ControlId::Text6] = u"4590182.3\r\n4590736.3";
+    view.handlers.command3Clicked();
+    EXPECT_EQ(view.log, (Log{u"clear clipboard", u"clipboard 4590182.3\r\n4590736.3"}));
+    EXPECT_EQ(view.clipboard, u"4590182.3\r\n4590736.3");
+
+    FakeView empty;
+    empty.handlers.command3Clicked();
+    EXPECT_EQ(empty.log, (Log{u"clear clipboard", u"clipboard "}));
+    EXPECT_EQ(empty.clipboard, u"");
+}
+
+} // namespace

@@ -1,0 +1,435 @@
+// The built window, driven through its widgets as a person would.
+
+#include "window/mainwindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextCursor>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using window::ControlId;
+using window::ControlTable;
+
+namespace {
+
+const window::ControlSpec *specNamed(const QString &name)
+{
+    for (const auto &spec : ControlTable)
+        if (name == QLatin1String(spec.name))
+            return &spec;
+    return nullptr;
+}
+
+QRect pixelRect(const window::ControlSpec &spec)
+{
+    return {window::pixels(spec.left), window::pixels(spec.top), window::pixels(spec.width),
+            window::pixels(spec.height)};
+}
+
+QString boxText(QWidget *box)
+{
+    if (auto *lines = qobject_cast<QPlainTextEdit *>(box))
+        return lines->toPlainText();
+    return static_cast<QLineEdit *>(box)->text();
+}
+
+struct SeenMessage {
+    QString title, text;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool modal = false;
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensEmptyWithTheFocusInText1();
+    void isAPlainResizableTopLevelWindow();
+    void controlsMatchTheLayoutTable_data();
+    void controlsMatchTheLayoutTable();
+    void chineseCaptionsHaveGlyphs();
+    void layoutStaysFixedOnResize();
+    void tabVisitsTheControlsInOrderAndCycles();
+    void typingTheDrawMovesTheFocusToCalculate();
+    void enterOrSpaceOnAFocusedButtonPressesIt_data();
+    void enterOrSpaceOnAFocusedButtonPressesIt();
+    void enterInATextBoxPressesNothing();
+    void keyboardOnlyRunPutsTheCombinedTextOnTheClipboard();
+    void text6ShowsBothLinesInsideTheBox();
+    void missingInputShowsTheMessageAndReturnsToText1();
+    void conversionErrorIsReportedAndTheWindowCarriesOn_data();
+    void conversionErrorIsReportedAndTheWindowCarriesOn();
+    void clearEmptiesEveryBoxAndEndsInText1();
+    void textBoxesHaveNoLengthLimit();
+
+private:
+    QWidget *control(ControlId id) const { return m_window->control(id); }
+    QWidget *focused() const { return QApplication::focusWidget(); }
+    void type(const QString &keys);
+    void press(Qt::Key key) { QTest::keyClick(focused(), key); }
+    // The window manager's part once a message box has gone: the window is
+    // active again and its focus widget takes the keyboard.
+    void reactivate()
+    {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    // Runs action, answering the message box it opens; returns what it showed.
+    SeenMessage answerMessage(const std::function<void()> &action);
+
+    std::unique_ptr<window::MainWindow> m_window;
+};
+
+void MainWindowTest::init()
+{
+    m_window = std::make_unique<window::MainWindow>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void MainWindowTest::cleanup()
+{
+    m_window.reset();
+}
+
+void MainWindowTest::type(const QString &keys)
+{
+    // Each key goes to whichever control has the focus by then.
+    for (const QChar key : keys) {
+        if (key.unicode() < 0x80) {
+            QTest::keyClicks(focused(), QString(key));
+        } else { // typed through an input method: text without a key code
+            QTest::sendKeyEvent(QTest::Press, focused(), Qt::Key_unknown, QString(key), {});
+            QTest::sendKeyEvent(QTest::Release, focused(), Qt::Key_unknown, QString(key), {});
+        }
+    }
+}
+
+SeenMessage MainWindowTest::answerMessage(const std::function<void()> &action)
+{
+    SeenMessage seen;
+    bool answered = false;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box == nullptr || answered)
+            return;
+        answered = true;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.modal = box->isModal();
+        for (QAbstractButton *button : box->buttons())
+            seen.buttons << button->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    poll.start();
+    action();
+    poll.stop();
+    if (!answered)
+        qWarning("no message box was shown");
+    return seen;
+}
+
+void MainWindowTest::opensEmptyWithTheFocusInText1()
+{
+    QCOMPARE(focused(), control(ControlId::Text1));
+    for (const auto &spec : ControlTable)
+        if (spec.kind == window::ControlKind::TextBox ||
+            spec.kind == window::ControlKind::MultiLineTextBox)
+            QVERIFY2(boxText(control(spec.id)).isEmpty(), spec.name);
+}
+
+void MainWindowTest::isAPlainResizableTopLevelWindow()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvelin"));
+    QCOMPARE(m_window->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(m_window->size(), QSize(369, 340));
+    QVERIFY(m_window->isWindow());
+    QVERIFY(qobject_cast<QDialog *>(m_window.get()) == nullptr);
+    QVERIFY(m_window->minimumSize() != m_window->maximumSize());
+    QVERIFY(m_window->windowFlags().testFlag(Qt::Window));
+    const auto buttons = m_window->findChildren<QPushButton *>();
+    QCOMPARE(buttons.size(), 3);
+    for (QPushButton *button : buttons) {
+        QVERIFY(button->autoDefault());
+        QVERIFY(!button->isDefault());
+    }
+}
+
+void MainWindowTest::controlsMatchTheLayoutTable_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const auto &spec : ControlTable)
+        QTest::newRow(spec.name) << QString::fromLatin1(spec.name);
+}
+
+void MainWindowTest::controlsMatchTheLayoutTable()
+{
+    QFETCH(QString, name);
+    const window::ControlSpec *spec = specNamed(name);
+    QVERIFY(spec != nullptr);
+    auto *widget = m_window->findChild<QWidget *>(name);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget, control(spec->id));
+    QCOMPARE(widget->geometry(), pixelRect(*spec));
+
+    const QString caption = QString::fromUtf8(spec->caption);
+    switch (spec->kind) {
+    case window::ControlKind::Label:
+        QCOMPARE(static_cast<QLabel *>(widget)->text(), caption);
+        QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(static_cast<QLabel *>(widget)->alignment(), Qt::AlignLeft | Qt::AlignTop);
+        break;
+    case window::ControlKind::Button:
+        QCOMPARE(static_cast<QPushButton *>(widget)->text(), caption);
+        QCOMPARE(widget->font(), m_window->font());
+        break;
+    case window::ControlKind::TextBox:
+        QVERIFY(qobject_cast<QLineEdit *>(widget) != nullptr);
+        break;
+    case window::ControlKind::MultiLineTextBox: {
+        auto *lines = qobject_cast<QPlainTextEdit *>(widget);
+        QVERIFY(lines != nullptr);
+        QVERIFY(lines->tabChangesFocus());
+        QCOMPARE(lines->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(lines->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        break;
+    }
+    }
+
+    if (spec->font.family != nullptr) {
+        QCOMPARE(widget->font().family(), QString::fromUtf8(spec->font.family));
+        QCOMPARE(widget->font().pixelSize(), window::fontPixels(spec->font.points));
+        QCOMPARE(QFontInfo(widget->font()).weight(), spec->font.weight);
+        QVERIFY(!widget->font().italic() && !widget->font().underline());
+    }
+    if (spec->colour) {
+        const QColor expected(spec->colour->red, spec->colour->green, spec->colour->blue);
+        const QPalette::ColorRole role = spec->kind == window::ControlKind::Label
+                                             ? QPalette::WindowText
+                                             : QPalette::Text;
+        QCOMPARE(widget->palette().color(role), expected);
+    }
+}
+
+void MainWindowTest::chineseCaptionsHaveGlyphs()
+{
+    for (const auto &spec : ControlTable) {
+        const QString caption = QString::fromUtf8(spec.caption);
+        const QFontMetrics metrics(control(spec.id)->font());
+        for (const QChar ch : caption)
+            QVERIFY2(metrics.inFont(ch), qPrintable(QString(ch) + " in " + spec.name));
+        if (spec.font.family != nullptr) {
+            // The stand-in, or the real face when installed; never a face
+            // with Japanese or Traditional glyph forms.
+            const QString family = QFontInfo(control(spec.id)->font()).family();
+            QVERIFY2(family.contains(QLatin1String(" SC")) ||
+                         family == QString::fromUtf8(spec.font.family),
+                     qPrintable(family));
+        }
+    }
+}
+
+void MainWindowTest::layoutStaysFixedOnResize()
+{
+    for (const QSize size : {QSize(900, 700), QSize(120, 90), QSize(369, 340)}) {
+        m_window->resize(size);
+        QApplication::processEvents();
+        for (const auto &spec : ControlTable)
+            QCOMPARE(control(spec.id)->geometry(), pixelRect(spec));
+    }
+}
+
+void MainWindowTest::tabVisitsTheControlsInOrderAndCycles()
+{
+    const ControlId expected[] = {ControlId::Text4, ControlId::Text2,  ControlId::Command1,
+                                  ControlId::Command2, ControlId::Text3, ControlId::Text5,
+                                  ControlId::Text6, ControlId::Command3, ControlId::Text7,
+                                  ControlId::Text1};
+    for (const ControlId id : expected) {
+        press(Qt::Key_Tab);
+        QCOMPARE(focused()->objectName(), QString::fromLatin1(window::spec(id).name));
+    }
+}
+
+void MainWindowTest::typingTheDrawMovesTheFocusToCalculate()
+{
+    type(QStringLiteral("1"));
+    QCOMPARE(focused(), control(ControlId::Text2));
+    type(QStringLiteral("2"));
+    QCOMPARE(focused(), control(ControlId::Text3));
+    type(QStringLiteral("3"));
+    QCOMPARE(focused(), control(ControlId::Command1));
+}
+
+void MainWindowTest::enterOrSpaceOnAFocusedButtonPressesIt_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("key");
+    const std::pair<const char *, ControlId> buttons[] = {{"Command1", ControlId::Command1},
+                                                          {"Command2", ControlId::Command2},
+                                                          {"Command3", ControlId::Command3}};
+    const std::pair<const char *, Qt::Key> keys[] = {
+        {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+    for (const auto &[buttonName, id] : buttons)
+        for (const auto &[keyName, key] : keys)
+            QTest::addRow("%s-%s", buttonName, keyName) << int(id) << int(key);
+}
+
+void MainWindowTest::enterOrSpaceOnAFocusedButtonPressesIt()
+{
+    QFETCH(int, button);
+    QFETCH(int, key);
+    // Fill the draw first so that Calculate opens no message box.
+    type(QStringLiteral("123"));
+    auto *pushButton = static_cast<QPushButton *>(control(static_cast<ControlId>(button)));
+    pushButton->setFocus();
+    QSignalSpy clicked(pushButton, &QPushButton::clicked);
+    QTest::keyClick(pushButton, static_cast<Qt::Key>(key));
+    QCOMPARE(clicked.count(), 1);
+}
+
+void MainWindowTest::enterInATextBoxPressesNothing()
+{
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (QPushButton *button : m_window->findChildren<QPushButton *>())
+        spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+    for (const ControlId id : {ControlId::Text4, ControlId::Text5, ControlId::Text6,
+                               ControlId::Text7, ControlId::Text1}) {
+        control(id)->setFocus();
+        QTest::keyClick(control(id), Qt::Key_Return);
+        QTest::keyClick(control(id), Qt::Key_Enter);
+        QTest::keyClick(control(id), Qt::Key_Escape);
+    }
+    for (const auto &spy : spies)
+        QCOMPARE(spy->count(), 0);
+}
+
+void MainWindowTest::keyboardOnlyRunPutsTheCombinedTextOnTheClipboard()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("held before"));
+    type(QStringLiteral("123"));
+    press(Qt::Key_Return);
+    QCOMPARE(boxText(control(ControlId::Text4)), QStringLiteral("4590182"));
+    QCOMPARE(boxText(control(ControlId::Text5)), QStringLiteral("4590736"));
+    QCOMPARE(boxText(control(ControlId::Text7)), QStringLiteral("4590"));
+    QCOMPARE(focused(), control(ControlId::Command3));
+    press(Qt::Key_Return);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("4590182.3\r\n4590736.3"));
+    QCOMPARE(focused(), control(ControlId::Command3));
+}
+
+void MainWindowTest::text6ShowsBothLinesInsideTheBox()
+{
+    type(QStringLiteral("123"));
+    press(Qt::Key_Return);
+    auto *lines = static_cast<QPlainTextEdit *>(control(ControlId::Text6));
+    QCOMPARE(lines->document()->blockCount(), 2);
+    // Both lines lie inside the box's visible area.
+    QTextCursor end(lines->document());
+    end.movePosition(QTextCursor::End);
+    const QRect lastLine = lines->cursorRect(end);
+    const QRect firstLine = lines->cursorRect(QTextCursor(lines->document()));
+    QVERIFY(firstLine.bottom() < lastLine.top());
+    QVERIFY(firstLine.top() >= 0);
+    QVERIFY2(lastLine.bottom() < lines->viewport()->height(),
+             qPrintable(QStringLiteral("%1 >= %2").arg(lastLine.bottom()).arg(lines->viewport()->height())));
+}
+
+void MainWindowTest::missingInputShowsTheMessageAndReturnsToText1()
+{
+    type(QStringLiteral("1"));
+    static_cast<QLineEdit *>(control(ControlId::Text4))->setText(QStringLiteral("kept"));
+    control(ControlId::Command1)->setFocus();
+    const SeenMessage seen = answerMessage([this] { press(Qt::Key_Return); });
+    QCOMPARE(seen.text, QStringLiteral("请输入开奖号码"));
+    QCOMPARE(seen.title, QStringLiteral("Morvelin"));
+    QCOMPARE(seen.buttons, QStringList{QStringLiteral("确定")});
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QVERIFY(seen.modal);
+    reactivate();
+    QCOMPARE(focused(), control(ControlId::Text1));
+    QCOMPARE(boxText(control(ControlId::Text4)), QStringLiteral("kept"));
+}
+
+void MainWindowTest::conversionErrorIsReportedAndTheWindowCarriesOn_data()
+{
+    QTest::addColumn<QString>("draw");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("letter") << QStringLiteral("a23") << QStringLiteral("类型不匹配：输入的不是数字");
+    QTest::newRow("fullWidthLetter") << QStringLiteral("２ｘ３") << QStringLiteral("类型不匹配：输入的不是数字");
+    QTest::newRow("overflow") << QStringLiteral("1") + QString(400, QLatin1Char('9')) + QStringLiteral("3")
+                              << QStringLiteral("溢出：数值超出范围");
+}
+
+void MainWindowTest::conversionErrorIsReportedAndTheWindowCarriesOn()
+{
+    QFETCH(QString, draw);
+    QFETCH(QString, message);
+    if (draw.size() > 3) { // one long middle box
+        static_cast<QLineEdit *>(control(ControlId::Text1))->setText(draw.left(1));
+        static_cast<QLineEdit *>(control(ControlId::Text2))->setText(draw.mid(1, draw.size() - 2));
+        static_cast<QLineEdit *>(control(ControlId::Text3))->setText(draw.right(1));
+    } else {
+        type(draw);
+    }
+    QCOMPARE(focused(), control(ControlId::Command1));
+    const SeenMessage seen = answerMessage([this] { press(Qt::Key_Return); });
+    QCOMPARE(seen.text, message);
+    QCOMPARE(seen.title, QStringLiteral("Morvelin"));
+    QCOMPARE(seen.buttons, QStringList{QStringLiteral("确定")});
+    reactivate();
+    QCOMPARE(focused(), control(ControlId::Command1));
+    for (const ControlId id : {ControlId::Text4, ControlId::Text5, ControlId::Text6, ControlId::Text7})
+        QVERIFY(boxText(control(id)).isEmpty());
+
+    // The window still works: clear, type a valid draw and calculate.
+    control(ControlId::Command2)->setFocus();
+    press(Qt::Key_Return);
+    type(QStringLiteral("123"));
+    press(Qt::Key_Return);
+    QCOMPARE(boxText(control(ControlId::Text4)), QStringLiteral("4590182"));
+}
+
+void MainWindowTest::clearEmptiesEveryBoxAndEndsInText1()
+{
+    type(QStringLiteral("123"));
+    press(Qt::Key_Return);
+    control(ControlId::Command2)->setFocus();
+    press(Qt::Key_Return);
+    for (const ControlId id : {ControlId::Text1, ControlId::Text2, ControlId::Text3, ControlId::Text4,
+                               ControlId::Text5, ControlId::Text6, ControlId::Text7})
+        QVERIFY(boxText(control(id)).isEmpty());
+    QCOMPARE(focused(), control(ControlId::Text1));
+}
+
+void MainWindowTest::textBoxesHaveNoLengthLimit()
+{
+    const QString longText(100000, QLatin1Char('7'));
+    auto *box = static_cast<QLineEdit *>(control(ControlId::Text4));
+    box->setText(longText);
+    QCOMPARE(box->text().size(), longText.size());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow-test.moc"

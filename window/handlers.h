@@ -1,0 +1,48 @@
+#pragma once
+
+// The window's six handlers, written against a small view so they never touch
+// a widget.
+
+#include "window/layout.h"
+
+#include <string>
+#include <string_view>
+
+namespace window {
+
+class View {
+public:
+    virtual ~View() = default;
+
+    // Text6 gives its lines joined by CR LF.
+    virtual std::u16string text(ControlId box) const = 0;
+    // Setting Text1..Text3 to a different text runs its change handler at
+    // once, before this returns.
+    virtual void setText(ControlId box, std::u16string_view text) = 0;
+    virtual void setFocus(ControlId control) = 0;
+    // A modal message box with one OK button; returns when it is closed.
+    virtual void showMessage(std::u16string_view message) = 0;
+    virtual void clearClipboard() = 0;
+    virtual void setClipboardText(std::u16string_view text) = 0;
+};
+
+inline constexpr std::u16string_view MissingInputMessage = u"请输入开奖号码";
+inline constexpr std::u16string_view TypeMismatchMessage = u"类型不匹配：输入的不是数字";
+inline constexpr std::u16string_view OverflowMessage = u"溢出：数值超出范围";
+
+class Handlers {
+public:
+    explicit Handlers(View &view) : m_view(view) {}
+
+    void command1Clicked(); // Calculate
+    void command2Clicked(); // Clear
+    void command3Clicked(); // Copy
+    void text1Changed();
+    void text2Changed();
+    void text3Changed();
+
+private:
+    View &m_view;
+};
+
+} // namespace window

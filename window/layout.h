@@ -1,0 +1,109 @@
+#pragma once
+
+// The main window as data: one row per control, in reading order. Positions
+// and sizes are in twips (1/1440 inch); at 96 dpi 15 twips make one pixel and
+// every value here is a whole number of pixels.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+namespace window {
+
+enum class ControlId {
+    Label1,
+    Text1,
+    Text2,
+    Text3,
+    Command1,
+    Command2,
+    Label2,
+    Text4,
+    Label3,
+    Text5,
+    Label4,
+    Text7,
+    Command3,
+    Text6,
+};
+inline constexpr std::size_t ControlCount = 14;
+
+enum class ControlKind { Label, TextBox, MultiLineTextBox, Button };
+
+struct Rgb {
+    std::uint8_t red, green, blue;
+};
+
+// A font of its own; a control without one (family == nullptr) uses the
+// window's default font.
+struct FontSpec {
+    const char *family = nullptr; // UTF-8
+    double points = 0;
+    int weight = 0; // 400 regular, 700 bold
+};
+
+struct ControlSpec {
+    ControlId id;
+    const char *name;
+    ControlKind kind;
+    int left, top, width, height; // twips
+    const char *caption;          // UTF-8; the initial text of a box is empty
+    FontSpec font;
+    std::optional<Rgb> colour; // the text colour; none: the toolkit's default
+    int tabIndex;              // labels hold one but never take the focus
+};
+
+inline constexpr const char *SongTi = "宋体";
+inline constexpr const char *HeiTi = "黑体";
+inline constexpr Rgb Red{255, 0, 0};
+inline constexpr Rgb Olive{128, 128, 0};
+inline constexpr Rgb Blue{0, 0, 255};
+inline constexpr Rgb Magenta{255, 0, 255};
+inline constexpr int Regular = 400;
+inline constexpr int Bold = 700;
+
+// clang-format off
+inline constexpr std::array<ControlSpec, ControlCount> ControlTable{{
+    // id                   name        kind                          left   top  width height caption              font                         colour    tab
+    {ControlId::Label1,   "Label1",   ControlKind::Label,            600,  480, 2295, 375, "请输入3码奖号：", {HeiTi, 14.25, Bold},    Red,          0},
+    {ControlId::Text1,    "Text1",    ControlKind::TextBox,         2880,  360,  495, 495, "",              {SongTi, 15.75, Bold},   std::nullopt, 1},
+    {ControlId::Text2,    "Text2",    ControlKind::TextBox,         3480,  360,  495, 495, "",              {SongTi, 15.75, Bold},   std::nullopt, 3},
+    {ControlId::Text3,    "Text3",    ControlKind::TextBox,         4080,  360,  495, 495, "",              {SongTi, 15.75, Bold},   std::nullopt, 6},
+    {ControlId::Command1, "Command1", ControlKind::Button,           840, 1200, 1335, 495, "计算",          {},                      std::nullopt, 4},
+    {ControlId::Command2, "Command2", ControlKind::Button,          3120, 1200, 1455, 495, "清空",          {},                      std::nullopt, 5},
+    {ControlId::Label2,   "Label2",   ControlKind::Label,            840, 2040, 1575, 375, "Morvelin一：",  {HeiTi, 12, Bold},       Red,          8},
+    {ControlId::Text4,    "Text4",    ControlKind::TextBox,         2400, 1920, 2175, 495, "",              {SongTi, 15, Regular},   std::nullopt, 2},
+    {ControlId::Label3,   "Label3",   ControlKind::Label,            840, 2760, 1575, 375, "Morvelin二：",  {HeiTi, 12, Bold},       Olive,        9},
+    {ControlId::Text5,    "Text5",    ControlKind::TextBox,         2400, 2640, 2175, 495, "",              {SongTi, 15, Regular},   std::nullopt, 7},
+    {ControlId::Label4,   "Label4",   ControlKind::Label,           1200, 3480, 1215, 375, "四胆码：",      {HeiTi, 12, Regular},    Blue,        12},
+    {ControlId::Text7,    "Text7",    ControlKind::TextBox,         2400, 3360, 2175, 495, "",              {SongTi, 15, Regular},   std::nullopt, 13},
+    {ControlId::Command3, "Command3", ControlKind::Button,           840, 4200, 1335, 495, "复制",          {},                      std::nullopt, 11},
+    {ControlId::Text6,    "Text6",    ControlKind::MultiLineTextBox, 2400, 4080, 2175, 735, "",             {SongTi, 12, Regular},   Magenta,     10},
+}};
+// clang-format on
+
+inline constexpr const char *WindowTitle = "Morvelin";
+inline constexpr int ClientWidth = 5535;  // twips
+inline constexpr int ClientHeight = 5100; // twips
+
+inline constexpr int TwipsPerPixel = 15;
+
+// Device-independent pixels; the toolkit scales them on high-density screens.
+constexpr int pixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
+
+// Font sizes in pixels, so text scales together with the boxes.
+constexpr int fontPixels(double points)
+{
+    return static_cast<int>(points * 96 / 72 + 0.5);
+}
+
+constexpr const ControlSpec &spec(ControlId id)
+{
+    return ControlTable[static_cast<std::size_t>(id)];
+}
+
+} // namespace window

@@ -1,0 +1,208 @@
+#include "window/mainwindow.h"
+
+#include <QClipboard>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <limits>
+
+namespace window {
+
+namespace {
+
+QString fromUtf16(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont fontOf(const FontSpec &spec)
+{
+    QFont font(QString::fromUtf8(spec.family));
+    font.setPixelSize(fontPixels(spec.points));
+    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    return font;
+}
+
+QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+{
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto *box = new QLineEdit(caption, parent);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        return box;
+    }
+    case ControlKind::MultiLineTextBox: {
+        auto *box = new QPlainTextEdit(caption, parent);
+        box->setTabChangesFocus(true);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Two lines fit the box's height only without the document's margin.
+        box->document()->setDocumentMargin(1);
+        return box;
+    }
+    case ControlKind::Button: {
+        auto *button = new QPushButton(caption, parent);
+        // Enter presses a focused button, as Space does; no button is the
+        // window's default button.
+        button->setAutoDefault(true);
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+void setTextColour(QWidget *control, const Rgb &colour)
+{
+    QPalette palette = control->palette();
+    const QColor color(colour.red, colour.green, colour.blue);
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    control->setPalette(palette);
+}
+
+// "宋体" and "黑体" stay the names in the table, so a system that has them uses
+// them; elsewhere a Song-style serif and a Hei-style sans face with Simplified
+// Chinese glyph forms stand in.
+void registerFontSubstitutes()
+{
+    QFont::insertSubstitutions(QString::fromUtf8(SongTi),
+                               {QStringLiteral("Noto Serif CJK SC"),
+                                QStringLiteral("Source Han Serif SC"),
+                                QStringLiteral("AR PL UMing CN")});
+    QFont::insertSubstitutions(QString::fromUtf8(HeiTi),
+                               {QStringLiteral("Noto Sans CJK SC"),
+                                QStringLiteral("Source Han Sans SC"),
+                                QStringLiteral("WenQuanYi Zen Hei")});
+}
+
+// The desktop's default font, with the Hei face for the Chinese captions of
+// the buttons (left alone, the fallback may pick Japanese glyph forms).
+QFont windowFont(const QFont &defaultFont)
+{
+    QFont font = defaultFont;
+    font.setFamilies({defaultFont.family(), QString::fromUtf8(HeiTi)});
+    return font;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(WindowTitle));
+    resize(pixels(ClientWidth), pixels(ClientHeight));
+    registerFontSubstitutes();
+    setFont(windowFont(font()));
+    buildControls();
+    connectHandlers();
+    control(ControlId::Text1)->setFocus();
+}
+
+void MainWindow::buildControls()
+{
+    for (const ControlSpec &spec : ControlTable) {
+        QWidget *widget = createControl(spec, this);
+        widget->setObjectName(QString::fromUtf8(spec.name));
+        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
+                            pixels(spec.height));
+        if (spec.font.family != nullptr)
+            widget->setFont(fontOf(spec.font));
+        if (spec.colour)
+            setTextColour(widget, *spec.colour);
+        m_controls[static_cast<std::size_t>(spec.id)] = widget;
+    }
+
+    std::array<const ControlSpec *, ControlCount> byTabIndex{};
+    std::transform(ControlTable.begin(), ControlTable.end(), byTabIndex.begin(),
+                   [](const ControlSpec &spec) { return &spec; });
+    std::sort(byTabIndex.begin(), byTabIndex.end(),
+              [](const ControlSpec *a, const ControlSpec *b) { return a->tabIndex < b->tabIndex; });
+    QWidget *previous = nullptr;
+    for (const ControlSpec *spec : byTabIndex) {
+        QWidget *widget = control(spec->id);
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void MainWindow::connectHandlers()
+{
+    const auto button = [this](ControlId id) { return static_cast<QPushButton *>(control(id)); };
+    const auto box = [this](ControlId id) { return static_cast<QLineEdit *>(control(id)); };
+    connect(button(ControlId::Command1), &QPushButton::clicked, this,
+            [this] { m_handlers.command1Clicked(); });
+    connect(button(ControlId::Command2), &QPushButton::clicked, this,
+            [this] { m_handlers.command2Clicked(); });
+    connect(button(ControlId::Command3), &QPushButton::clicked, this,
+            [this] { m_handlers.command3Clicked(); });
+    connect(box(ControlId::Text1), &QLineEdit::textChanged, this,
+            [this] { m_handlers.text1Changed(); });
+    connect(box(ControlId::Text2), &QLineEdit::textChanged, this,
+            [this] { m_handlers.text2Changed(); });
+    connect(box(ControlId::Text3), &QLineEdit::textChanged, this,
+            [this] { m_handlers.text3Changed(); });
+}
+
+std::u16string MainWindow::text(ControlId box) const
+{
+    if (const auto *lines = qobject_cast<const QPlainTextEdit *>(control(box))) {
+        // The document keeps a CR LF as one block break and gives it back as LF.
+        QString text = lines->toPlainText();
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        return text.toStdU16String();
+    }
+    return static_cast<const QLineEdit *>(control(box))->text().toStdU16String();
+}
+
+void MainWindow::setText(ControlId box, std::u16string_view text)
+{
+    if (auto *lines = qobject_cast<QPlainTextEdit *>(control(box)))
+        lines->setPlainText(fromUtf16(text));
+    else
+        static_cast<QLineEdit *>(control(box))->setText(fromUtf16(text));
+}
+
+void MainWindow::setFocus(ControlId control)
+{
+    this->control(control)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::showMessage(std::u16string_view message)
+{
+    QMessageBox box(this);
+    box.setWindowTitle(QString::fromUtf8(WindowTitle));
+    box.setText(fromUtf16(message));
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::NoIcon);
+    // Our own button, so it reads the same on every desktop.
+    box.setDefaultButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
+    box.exec();
+}
+
+void MainWindow::clearClipboard()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+void MainWindow::setClipboardText(std::u16string_view text)
+{
+    QGuiApplication::clipboard()->setText(fromUtf16(text));
+}
+
+} // namespace window
