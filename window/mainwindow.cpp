@@ -1,13 +1,18 @@
 #include "window/mainwindow.h"
 
 #include <QClipboard>
+#include <QDirIterator>
 #include <QFont>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 #include <limits>
@@ -97,6 +102,32 @@ QFont windowFont(const QFont &defaultFont)
     return font;
 }
 
+// Every size rendered into the resources at build time.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
+
+// Qt's own texts (the text boxes' context menus) in Chinese. Nothing shows
+// them before the user opens a menu, so they load once the window is up.
+void installQtTranslation()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_zh_CN"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
@@ -109,6 +140,8 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     buildControls();
     connectHandlers();
     control(ControlId::Text1)->setFocus();
+    setWindowIcon(applicationIcon());
+    QTimer::singleShot(0, this, &installQtTranslation);
 }
 
 void MainWindow::buildControls()

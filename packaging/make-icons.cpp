@@ -1,0 +1,192 @@
+// Renders the SVG icon to PNGs of the given sizes and writes a Windows .ico
+// holding 16, 32 and 48 pixel images at 4-bit, 8-bit and 32-bit depth.
+//
+//   make-icons SVG OUTDIR
+// writes OUTDIR/morvelin-N.png for every size below and OUTDIR/morvelin.ico.
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <array>
+#include <climits>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr std::array pngSizes{16, 24, 32, 48, 64, 128, 256};
+constexpr std::array icoSizes{48, 32, 16};
+constexpr std::array icoDepths{4, 8, 32};
+
+QImage render(QSvgRenderer &svg, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg.render(&painter);
+    return image;
+}
+
+// The 16 colours of the standard Windows palette.
+QList<QRgb> sixteenColours()
+{
+    return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+            qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+            qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+            qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+}
+
+// The icon is grey on white, so 256 greys keep it exact.
+QList<QRgb> greys()
+{
+    QList<QRgb> palette;
+    for (int i = 0; i < 256; ++i)
+        palette << qRgb(i, i, i);
+    return palette;
+}
+
+int nearest(const QList<QRgb> &palette, QRgb colour)
+{
+    int best = 0;
+    int bestDistance = INT_MAX;
+    for (int i = 0; i < palette.size(); ++i) {
+        const int dr = qRed(palette[i]) - qRed(colour);
+        const int dg = qGreen(palette[i]) - qGreen(colour);
+        const int db = qBlue(palette[i]) - qBlue(colour);
+        const int distance = dr * dr + dg * dg + db * db;
+        if (distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+void putLe(QByteArray &out, quint32 value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+int rowBytes(int width, int bitsPerPixel)
+{
+    return ((width * bitsPerPixel + 31) / 32) * 4;
+}
+
+// One icon image: BITMAPINFOHEADER, palette, colour rows and the AND mask,
+// rows bottom-up. The ground is opaque, so the mask is all zeros.
+QByteArray iconImage(const QImage &source, int depth)
+{
+    const int size = source.width();
+    const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    const QList<QRgb> palette = depth == 4 ? sixteenColours() : depth == 8 ? greys() : QList<QRgb>{};
+    const int colourRow = rowBytes(size, depth);
+    const int maskRow = rowBytes(size, 1);
+
+    QByteArray out;
+    putLe(out, 40, 4);
+    putLe(out, size, 4);
+    putLe(out, 2 * size, 4); // colour rows and mask rows
+    putLe(out, 1, 2);
+    putLe(out, depth, 2);
+    putLe(out, 0, 4); // uncompressed
+    putLe(out, (colourRow + maskRow) * size, 4);
+    putLe(out, 0, 4);
+    putLe(out, 0, 4);
+    putLe(out, palette.size(), 4);
+    putLe(out, 0, 4);
+    for (const QRgb colour : palette) {
+        out.append(static_cast<char>(qBlue(colour)));
+        out.append(static_cast<char>(qGreen(colour)));
+        out.append(static_cast<char>(qRed(colour)));
+        out.append('\0');
+    }
+    for (int y = size - 1; y >= 0; --y) {
+        QByteArray row(colourRow, '\0');
+        for (int x = 0; x < size; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (depth == 32) {
+                row[4 * x] = static_cast<char>(qBlue(pixel));
+                row[4 * x + 1] = static_cast<char>(qGreen(pixel));
+                row[4 * x + 2] = static_cast<char>(qRed(pixel));
+                row[4 * x + 3] = static_cast<char>(qAlpha(pixel));
+            } else if (depth == 8) {
+                row[x] = static_cast<char>(nearest(palette, pixel));
+            } else {
+                const int index = nearest(palette, pixel);
+                row[x / 2] = static_cast<char>(row[x / 2] | (x % 2 == 0 ? index << 4 : index));
+            }
+        }
+        out.append(row);
+    }
+    out.append(QByteArray(maskRow * size, '\0'));
+    return out;
+}
+
+QByteArray icoFile(QSvgRenderer &svg)
+{
+    std::vector<std::pair<QByteArray, std::pair<int, int>>> images; // data, size and depth
+    for (const int size : icoSizes)
+        for (const int depth : icoDepths)
+            images.push_back({iconImage(render(svg, size), depth), {size, depth}});
+
+    QByteArray out;
+    putLe(out, 0, 2);
+    putLe(out, 1, 2); // icon
+    putLe(out, static_cast<quint32>(images.size()), 2);
+    quint32 offset = 6 + 16 * static_cast<quint32>(images.size());
+    for (const auto &[data, format] : images) {
+        const auto [size, depth] = format;
+        out.append(static_cast<char>(size));
+        out.append(static_cast<char>(size));
+        out.append(static_cast<char>(depth == 4 ? 16 : 0));
+        out.append('\0');
+        putLe(out, 1, 2);
+        putLe(out, depth, 2);
+        putLe(out, static_cast<quint32>(data.size()), 4);
+        putLe(out, offset, 4);
+        offset += static_cast<quint32>(data.size());
+    }
+    for (const auto &image : images)
+        out.append(image.first);
+    return out;
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make-icons SVG OUTDIR\n");
+        return 2;
+    }
+    QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
+    if (!svg.isValid()) {
+        std::fprintf(stderr, "make-icons: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    const QString outDir = QString::fromLocal8Bit(argv[2]);
+    for (const int size : pngSizes) {
+        const QString path = QStringLiteral("%1/morvelin-%2.png").arg(outDir).arg(size);
+        if (!render(svg, size).save(path)) {
+            std::fprintf(stderr, "make-icons: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    if (!writeFile(outDir + QStringLiteral("/morvelin.ico"), icoFile(svg))) {
+        std::fprintf(stderr, "make-icons: cannot write the .ico\n");
+        return 1;
+    }
+    return 0;
+}
