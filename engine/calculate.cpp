@@ -3,6 +3,7 @@
 #include "engine/sets.h"
 #include "engine/text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace engine {
@@ -51,7 +52,7 @@ std::u16string remainingDigits(std::u16string_view distinct)
 {
     std::u16string remaining;
     for (const std::int16_t digit : DigitOrder) {
-        const auto digitText = static_cast<char16_t>(u'0' + digit);
+        const char16_t digitText = digitUnit(digit);
         if (distinct.find(digitText) == std::u16string_view::npos)
             remaining += digitText;
     }
@@ -90,13 +91,13 @@ CalculationResult calculate(std::u16string_view text1, std::u16string_view text2
 {
     const std::array<std::u16string_view, 3> trimmed{
         detail::trimBlanks(text1), detail::trimBlanks(text2), detail::trimBlanks(text3)};
-    for (const std::u16string_view text : trimmed) {
-        if (text.empty())
-            return MissingInput{};
-    }
+    if (std::any_of(trimmed.begin(), trimmed.end(),
+                    [](std::u16string_view text) { return text.empty(); }))
+        return MissingInput{};
 
-    const std::array<std::u16string, 3> codes{pairCoded(trimmed[0]), pairCoded(trimmed[1]),
-                                              pairCoded(trimmed[2])};
+    std::array<std::u16string, 3> codes;
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        codes[i] = pairCoded(trimmed[i]);
     const std::u16string distinct = distinctCodes(codes);
     const std::u16string remaining = remainingDigits(distinct);
     SevenDigitSets sets = buildSets(codes[0], codes[1], codes[2], distinct, remaining);

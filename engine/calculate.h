@@ -18,8 +18,6 @@ struct DrawSets {
     std::u16string secondSet;
     std::u16string combinedText; // firstSet ".3" CR LF secondSet ".3"
     std::u16string commonDigits;
-
-    friend bool operator==(const DrawSets &, const DrawSets &) = default;
 };
 
 using CalculationResult = std::variant<MissingInput, DrawSets>;

@@ -65,7 +65,8 @@ SevenDigitSets twoPairs(std::u16string_view distinctCodes, std::u16string_view r
     // The pairs the remaining digits belong to, in table order.
     std::u16string restCodes;
     for (const PairCodeRow &row : PairCodeTable) {
-        if (contains(rem, toText(row.firstDigit)) || contains(rem, toText(row.secondDigit)))
+        if (rem.find(digitUnit(row.firstDigit)) != std::u16string_view::npos ||
+            rem.find(digitUnit(row.secondDigit)) != std::u16string_view::npos)
             restCodes += row.pairCode;
     }
 

@@ -30,6 +30,12 @@ inline constexpr std::array<PairCodeRow, 5> PairCodeTable{{
 // Every scan over the ten digits goes in this order, so 0 comes last.
 inline constexpr std::array<std::int16_t, 10> DigitOrder{1, 2, 3, 4, 5, 6, 7, 8, 9, 0};
 
+// A digit's one-character text.
+constexpr char16_t digitUnit(std::int16_t digit)
+{
+    return static_cast<char16_t>(u'0' + digit);
+}
+
 struct SevenDigitSets {
     std::u16string firstSet;
     std::u16string secondSet;

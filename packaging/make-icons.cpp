@@ -110,10 +110,11 @@ QByteArray iconImage(const QImage &source, int depth)
         for (int x = 0; x < size; ++x) {
             const QRgb pixel = image.pixel(x, y);
             if (depth == 32) {
-                row[4 * x] = static_cast<char>(qBlue(pixel));
-                row[4 * x + 1] = static_cast<char>(qGreen(pixel));
-                row[4 * x + 2] = static_cast<char>(qRed(pixel));
-                row[4 * x + 3] = static_cast<char>(qAlpha(pixel));
+                const qsizetype at = qsizetype{4} * x;
+                row[at] = static_cast<char>(qBlue(pixel));
+                row[at + 1] = static_cast<char>(qGreen(pixel));
+                row[at + 2] = static_cast<char>(qRed(pixel));
+                row[at + 3] = static_cast<char>(qAlpha(pixel));
             } else if (depth == 8) {
                 row[x] = static_cast<char>(nearest(palette, pixel));
             } else {
@@ -123,7 +124,7 @@ QByteArray iconImage(const QImage &source, int depth)
         }
         out.append(row);
     }
-    out.append(QByteArray(maskRow * size, '\0'));
+    out.append(QByteArray(static_cast<qsizetype>(maskRow) * size, '\0'));
     return out;
 }
 
@@ -132,6 +133,7 @@ QByteArray icoFile(QSvgRenderer &svg)
     std::vector<std::pair<QByteArray, std::pair<int, int>>> images; // data, size and depth
     for (const int size : icoSizes)
         for (const int depth : icoDepths)
+            // cppcheck-suppress useStlAlgorithm ; a nested loop reads plainer
             images.push_back({iconImage(render(svg, size), depth), {size, depth}});
 
     QByteArray out;

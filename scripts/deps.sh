@@ -4,16 +4,20 @@
 #
 #   scripts/deps.sh run     build and run the app
 #   scripts/deps.sh test    everything the tests, benchmarks and checks need
+#   scripts/deps.sh fuzz    the fuzzer build alone
 set -euo pipefail
 
 build=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev)
 runtime=(qt6-qpa-plugins qt6-translations-l10n fonts-noto-cjk)
 test=(libgtest-dev libbenchmark-dev xvfb xdotool xclip x11-utils)
+fuzz=(clang libclang-rt-14-dev libgtest-dev)
+analysis=(clang-tidy cppcheck gcovr)
 
 case ${1:-} in
 run) wanted=("${build[@]}" "${runtime[@]}") ;;
-test) wanted=("${build[@]}" "${runtime[@]}" "${test[@]}") ;;
-*) echo "usage: $0 run|test" >&2; exit 2 ;;
+test) wanted=("${build[@]}" "${runtime[@]}" "${test[@]}" "${fuzz[@]}" "${analysis[@]}") ;;
+fuzz) wanted=(cmake ninja-build "${fuzz[@]}") ;;
+*) echo "usage: $0 run|test|fuzz" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -39,7 +39,7 @@ struct Rgb {
 // window's default font.
 struct FontSpec {
     const char *family = nullptr; // UTF-8
-    double points = 0;
+    int size = 0; // twips: 20 to a point, so 14.25 pt is 285
     int weight = 0; // 400 regular, 700 bold
 };
 
@@ -66,20 +66,20 @@ inline constexpr int Bold = 700;
 // clang-format off
 inline constexpr std::array<ControlSpec, ControlCount> ControlTable{{
     // id                   name        kind                          left   top  width height caption              font                         colour    tab
-    {ControlId::Label1,   "Label1",   ControlKind::Label,            600,  480, 2295, 375, "请输入3码奖号：", {HeiTi, 14.25, Bold},    Red,          0},
-    {ControlId::Text1,    "Text1",    ControlKind::TextBox,         2880,  360,  495, 495, "",              {SongTi, 15.75, Bold},   std::nullopt, 1},
-    {ControlId::Text2,    "Text2",    ControlKind::TextBox,         3480,  360,  495, 495, "",              {SongTi, 15.75, Bold},   std::nullopt, 3},
-    {ControlId::Text3,    "Text3",    ControlKind::TextBox,         4080,  360,  495, 495, "",              {SongTi, 15.75, Bold},   std::nullopt, 6},
+    {ControlId::Label1,   "Label1",   ControlKind::Label,            600,  480, 2295, 375, "请输入3码奖号：", {HeiTi, 285, Bold},    Red,          0},
+    {ControlId::Text1,    "Text1",    ControlKind::TextBox,         2880,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 1},
+    {ControlId::Text2,    "Text2",    ControlKind::TextBox,         3480,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 3},
+    {ControlId::Text3,    "Text3",    ControlKind::TextBox,         4080,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 6},
     {ControlId::Command1, "Command1", ControlKind::Button,           840, 1200, 1335, 495, "计算",          {},                      std::nullopt, 4},
     {ControlId::Command2, "Command2", ControlKind::Button,          3120, 1200, 1455, 495, "清空",          {},                      std::nullopt, 5},
-    {ControlId::Label2,   "Label2",   ControlKind::Label,            840, 2040, 1575, 375, "Morvelin一：",  {HeiTi, 12, Bold},       Red,          8},
-    {ControlId::Text4,    "Text4",    ControlKind::TextBox,         2400, 1920, 2175, 495, "",              {SongTi, 15, Regular},   std::nullopt, 2},
-    {ControlId::Label3,   "Label3",   ControlKind::Label,            840, 2760, 1575, 375, "Morvelin二：",  {HeiTi, 12, Bold},       Olive,        9},
-    {ControlId::Text5,    "Text5",    ControlKind::TextBox,         2400, 2640, 2175, 495, "",              {SongTi, 15, Regular},   std::nullopt, 7},
-    {ControlId::Label4,   "Label4",   ControlKind::Label,           1200, 3480, 1215, 375, "四胆码：",      {HeiTi, 12, Regular},    Blue,        12},
-    {ControlId::Text7,    "Text7",    ControlKind::TextBox,         2400, 3360, 2175, 495, "",              {SongTi, 15, Regular},   std::nullopt, 13},
+    {ControlId::Label2,   "Label2",   ControlKind::Label,            840, 2040, 1575, 375, "Morvelin一：",  {HeiTi, 240, Bold},       Red,          8},
+    {ControlId::Text4,    "Text4",    ControlKind::TextBox,         2400, 1920, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 2},
+    {ControlId::Label3,   "Label3",   ControlKind::Label,            840, 2760, 1575, 375, "Morvelin二：",  {HeiTi, 240, Bold},       Olive,        9},
+    {ControlId::Text5,    "Text5",    ControlKind::TextBox,         2400, 2640, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 7},
+    {ControlId::Label4,   "Label4",   ControlKind::Label,           1200, 3480, 1215, 375, "四胆码：",      {HeiTi, 240, Regular},    Blue,        12},
+    {ControlId::Text7,    "Text7",    ControlKind::TextBox,         2400, 3360, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 13},
     {ControlId::Command3, "Command3", ControlKind::Button,           840, 4200, 1335, 495, "复制",          {},                      std::nullopt, 11},
-    {ControlId::Text6,    "Text6",    ControlKind::MultiLineTextBox, 2400, 4080, 2175, 735, "",             {SongTi, 12, Regular},   Magenta,     10},
+    {ControlId::Text6,    "Text6",    ControlKind::MultiLineTextBox, 2400, 4080, 2175, 735, "",             {SongTi, 240, Regular},   Magenta,     10},
 }};
 // clang-format on
 
@@ -95,13 +95,14 @@ constexpr int pixels(int twips)
     return twips / TwipsPerPixel;
 }
 
-// Font sizes in pixels, so text scales together with the boxes.
-constexpr int fontPixels(double points)
+// Font sizes in pixels too, so text scales together with the boxes: 12 pt is
+// 16 px, 14.25 pt 19, 15 pt 20 and 15.75 pt 21.
+constexpr int fontPixels(int sizeTwips)
 {
-    return static_cast<int>(points * 96 / 72 + 0.5);
+    return pixels(sizeTwips);
 }
 
-constexpr const ControlSpec &spec(ControlId id)
+constexpr const ControlSpec &specOf(ControlId id)
 {
     return ControlTable[static_cast<std::size_t>(id)];
 }

@@ -29,7 +29,7 @@ QString fromUtf16(std::u16string_view text)
 QFont fontOf(const FontSpec &spec)
 {
     QFont font(QString::fromUtf8(spec.family));
-    font.setPixelSize(fontPixels(spec.points));
+    font.setPixelSize(fontPixels(spec.size));
     font.setWeight(static_cast<QFont::Weight>(spec.weight));
     return font;
 }
@@ -66,7 +66,7 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
         return button;
     }
     }
-    return nullptr;
+    return nullptr; // GCOVR_EXCL_LINE: not reached, the switch handles every kind
 }
 
 void setTextColour(QWidget *control, const Rgb &colour)
@@ -196,9 +196,9 @@ std::u16string MainWindow::text(ControlId box) const
 {
     if (const auto *lines = qobject_cast<const QPlainTextEdit *>(control(box))) {
         // The document keeps a CR LF as one block break and gives it back as LF.
-        QString text = lines->toPlainText();
-        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        return text.toStdU16String();
+        QString plain = lines->toPlainText();
+        plain.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        return plain.toStdU16String();
     }
     return static_cast<const QLineEdit *>(control(box))->text().toStdU16String();
 }

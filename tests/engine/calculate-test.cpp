@@ -6,6 +6,23 @@
 #include <array>
 #include <set>
 
+namespace engine {
+
+// For EXPECT_EQ on whole results.
+bool operator==(const DrawSets &a, const DrawSets &b)
+{
+    return a.firstSet == b.firstSet && a.secondSet == b.secondSet &&
+           a.combinedText == b.combinedText && a.commonDigits == b.commonDigits;
+}
+
+void PrintTo(const DrawSets &sets, std::ostream *out)
+{
+    *out << testing::PrintToString(sets.firstSet) << " / " << testing::PrintToString(sets.secondSet)
+         << " / " << testing::PrintToString(sets.commonDigits);
+}
+
+} // namespace engine
+
 namespace {
 
 using engine::calculate;
@@ -14,14 +31,16 @@ using engine::MissingInput;
 
 std::u16string digitText(int digit)
 {
-    return std::u16string(1, static_cast<char16_t>(u'0' + digit));
+    return {static_cast<char16_t>(u'0' + digit)};
 }
 
 DrawSets setsOf(std::u16string_view a, std::u16string_view b, std::u16string_view c)
 {
     const engine::CalculationResult result = calculate(a, b, c);
     EXPECT_TRUE(std::holds_alternative<DrawSets>(result));
-    return std::holds_alternative<DrawSets>(result) ? std::get<DrawSets>(result) : DrawSets{};
+    if (std::holds_alternative<DrawSets>(result))
+        return std::get<DrawSets>(result);
+    return {};
 }
 
 struct WorkedExample {
@@ -174,7 +193,7 @@ TEST(CalculateTest, AllThousandDrawsGiveTwoSetsCoveringAllTenDigits)
 
                 std::u16string shared;
                 for (const char16_t unit : sets.firstSet)
-                    if (second.count(unit) != 0)
+                    if (second.contains(unit))
                         shared += unit;
                 EXPECT_EQ(sets.commonDigits, shared);
                 EXPECT_EQ(sets.commonDigits.size(), 4U);

@@ -27,7 +27,9 @@ TEST(OrderingTest, ThreeValueRoutinesPickSmallestMiddleLargest)
     };
     for (const ThreeValues &row : rows) {
         SCOPED_TRACE(testing::Message() << row.a << ", " << row.b << ", " << row.c);
-        std::int16_t a = row.a, b = row.b, c = row.c;
+        std::int16_t a = row.a;
+        std::int16_t b = row.b;
+        std::int16_t c = row.c;
         EXPECT_EQ(Min(a, b, c), row.min);
         EXPECT_EQ(Max(a, b, c), row.max);
         EXPECT_EQ(MidNum(a, b, c), row.mid);
@@ -55,7 +57,9 @@ TEST(OrderingTest, MidNumLeavesTheLargestInItsFirstArgument)
 
 TEST(OrderingTest, MinAndMaxLeaveTheirArgumentsAlone)
 {
-    std::int16_t a = 9, b = 45, c = 18;
+    std::int16_t a = 9;
+    std::int16_t b = 45;
+    std::int16_t c = 18;
     Min(a, b, c);
     Max(a, b, c);
     EXPECT_EQ((std::array{a, b, c}), (std::array<std::int16_t, 3>{9, 45, 18}));
@@ -84,7 +88,8 @@ TEST(OrderingTest, TwoValueRoutines)
     };
     const Row rows[] = {{27, 18, 18, 27}, {18, 27, 18, 27}, {5, 5, 5, 5}, {-32768, 32767, -32768, 32767}};
     for (const Row &row : rows) {
-        std::int16_t x = row.x, y = row.y;
+        std::int16_t x = row.x;
+        std::int16_t y = row.y;
         EXPECT_EQ(Min2(x, y), row.min);
         EXPECT_EQ(Max2(x, y), row.max);
         EXPECT_EQ(x, row.x);

@@ -27,6 +27,8 @@ const SetsRow setsRows[] = {
     {"threePairsNegativeValue", u"-5", u"27", u"36", u"-52736", u"14890", u"14890-52", u"14890736"},
     {"onePairLowDigitAboveFour", u"77", u"77", u"77", u"77", u"1234567890", u"7123456", u"7123456"},
     {"onePairHighDigitBelowFive", u"11", u"11", u"11", u"11", u"2345678", u"1345678", u"1345678"},
+    // a pair counts as left over when only its high digit remains
+    {"restCodeFromHighDigitOnly", u"18", u"18", u"27", u"1827", u"9", u"182709", u"182709"},
     {"shortRemainder", u"18", u"27", u"36", u"182736", u"", u"182", u"736"},
     {"oddLength", u"12", u"345", u"36", u"1234536", u"7890", u"", u""},
     {"emptyDistinctCodes", u"", u"", u"", u"", u"1234567890", u"", u""},

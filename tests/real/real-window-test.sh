@@ -22,6 +22,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'echo "real-window-test: FAIL: line $LINENO: $BASH_COMMAND"' ERR
 
 # -noreset: by default Xvfb restarts whenever its last client leaves.
 Xvfb -displayfd 3 -screen 0 800x600x24 -noreset -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
@@ -77,14 +78,16 @@ pass "missing input opened a message box that Enter closed"
 # The draw 1, 2, 3, then Enter on Calculate and Enter on Copy.
 focus "$main"
 printf 'held before' | xclip -selection clipboard -i
+# X delivers the keys in order, so each one reaches the control the one
+# before it moved the focus to.
 xdotool type --delay 120 123
-sleep 0.3
-xdotool key Return
-sleep 0.4
-xdotool key Return
-sleep 0.4
-xclip -o -selection clipboard >"$work/clipboard"
+xdotool key --delay 120 Return Return
 printf '4590182.3\r\n4590736.3' >"$work/expected"
+for _ in $(seq 100); do
+    xclip -o -selection clipboard >"$work/clipboard" 2>/dev/null || true
+    cmp -s "$work/clipboard" "$work/expected" && break
+    sleep 0.1
+done
 if ! cmp -s "$work/clipboard" "$work/expected"; then
     echo "clipboard:"; od -c "$work/clipboard" | head
     fail "the clipboard does not hold the combined text"

@@ -28,7 +28,7 @@ public:
         if (this->text(box) == text)
             return;
         texts[box] = std::u16string(text);
-        log.push_back(u"set " + name(box));
+        log.emplace_back(u"set " + name(box));
         switch (box) {
         case ControlId::Text1:
             handlers.text1Changed();
@@ -58,7 +58,7 @@ public:
     void clearClipboard() override
     {
         clipboard.clear();
-        log.push_back(u"clear clipboard");
+        log.emplace_back(u"clear clipboard");
     }
 
     void setClipboardText(std::u16string_view text) override
@@ -72,7 +72,7 @@ public:
 
     static std::u16string name(ControlId id)
     {
-        const std::string ascii = window::spec(id).name;
+        const std::string ascii = window::specOf(id).name;
         return {ascii.begin(), ascii.end()};
     }
 
@@ -183,7 +183,7 @@ TEST(HandlersTest, ClearEmptiesEveryBoxAndEndsInText1)
     view.handlers.command2Clicked();
 
     for (const ControlId box : boxes)
-        EXPECT_EQ(view.text(box), u"") << window::spec(box).name;
+        EXPECT_EQ(view.text(box), u"") << window::specOf(box).name;
     // Each emptied draw box moves the focus on, nested, before the next box.
     EXPECT_EQ(view.log, (Log{u"set Text1", u"focus Text2", u"set Text2", u"focus Text3",
                              u"set Text3", u"focus Command1", u"set Text4", u"set Text5",

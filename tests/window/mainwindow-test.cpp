@@ -6,8 +6,10 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFontInfo>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,6 +18,7 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -37,6 +40,11 @@ QRect pixelRect(const window::ControlSpec &spec)
     return {window::pixels(spec.left), window::pixels(spec.top), window::pixels(spec.width),
             window::pixels(spec.height)};
 }
+
+// 12 pt is 16 px, 14.25 pt 19, 15 pt 20 and 15.75 pt 21 at 96 dpi.
+const QHash<QString, int> fontPixelsByName{
+    {"Label1", 19}, {"Text1", 21}, {"Text2", 21}, {"Text3", 21}, {"Label2", 16}, {"Text4", 20},
+    {"Label3", 16}, {"Text5", 20}, {"Label4", 16}, {"Text7", 20}, {"Text6", 16}};
 
 QString boxText(QWidget *box)
 {
@@ -79,8 +87,11 @@ private slots:
     void conversionErrorIsReportedAndTheWindowCarriesOn();
     void clearEmptiesEveryBoxAndEndsInText1();
     void textBoxesHaveNoLengthLimit();
+    void contextMenusAreInChinese();
+    void hugePastedDrawEndsInOneOfTheFourOutcomes_data();
+    void hugePastedDrawEndsInOneOfTheFourOutcomes();
 
-private:
+private: // NOLINT(readability-redundant-access-specifiers): moc reads "private slots" apart
     QWidget *control(ControlId id) const { return m_window->control(id); }
     QWidget *focused() const { return QApplication::focusWidget(); }
     void type(const QString &keys);
@@ -219,7 +230,7 @@ void MainWindowTest::controlsMatchTheLayoutTable()
 
     if (spec->font.family != nullptr) {
         QCOMPARE(widget->font().family(), QString::fromUtf8(spec->font.family));
-        QCOMPARE(widget->font().pixelSize(), window::fontPixels(spec->font.points));
+        QCOMPARE(widget->font().pixelSize(), fontPixelsByName.value(name));
         QCOMPARE(QFontInfo(widget->font()).weight(), spec->font.weight);
         QVERIFY(!widget->font().italic() && !widget->font().underline());
     }
@@ -268,7 +279,7 @@ void MainWindowTest::tabVisitsTheControlsInOrderAndCycles()
                                   ControlId::Text1};
     for (const ControlId id : expected) {
         press(Qt::Key_Tab);
-        QCOMPARE(focused()->objectName(), QString::fromLatin1(window::spec(id).name));
+        QCOMPARE(focused()->objectName(), QString::fromLatin1(window::specOf(id).name));
     }
 }
 
@@ -311,9 +322,11 @@ void MainWindowTest::enterOrSpaceOnAFocusedButtonPressesIt()
 
 void MainWindowTest::enterInATextBoxPressesNothing()
 {
-    std::vector<std::unique_ptr<QSignalSpy>> spies;
-    for (QPushButton *button : m_window->findChildren<QPushButton *>())
-        spies.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+    const auto buttons = m_window->findChildren<QPushButton *>();
+    std::vector<std::unique_ptr<QSignalSpy>> spies(buttons.size());
+    std::transform(buttons.begin(), buttons.end(), spies.begin(), [](QPushButton *button) {
+        return std::make_unique<QSignalSpy>(button, &QPushButton::clicked);
+    });
     for (const ControlId id : {ControlId::Text4, ControlId::Text5, ControlId::Text6,
                                ControlId::Text7, ControlId::Text1}) {
         control(id)->setFocus();
@@ -429,6 +442,61 @@ void MainWindowTest::textBoxesHaveNoLengthLimit()
     auto *box = static_cast<QLineEdit *>(control(ControlId::Text4));
     box->setText(longText);
     QCOMPARE(box->text().size(), longText.size());
+}
+
+void MainWindowTest::contextMenusAreInChinese()
+{
+    auto *box = static_cast<QLineEdit *>(control(ControlId::Text1));
+    // Qt's translation loads just after the window is up.
+    QTRY_VERIFY(std::unique_ptr<QMenu>(box->createStandardContextMenu())
+                    ->actions()
+                    .constFirst()
+                    ->text()
+                    .startsWith(QStringLiteral("撤消")));
+}
+
+void MainWindowTest::hugePastedDrawEndsInOneOfTheFourOutcomes_data()
+{
+    constexpr qsizetype megabyte = 1 << 20;
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("message"); // empty: four result texts
+    QTest::newRow("digits") << QString(megabyte, QLatin1Char('7')) << QStringLiteral("溢出：数值超出范围");
+    QTest::newRow("letters") << QString(megabyte, QLatin1Char('x'))
+                             << QStringLiteral("类型不匹配：输入的不是数字");
+    QTest::newRow("spaces") << QString(megabyte, QLatin1Char(' ')) << QStringLiteral("请输入开奖号码");
+    QTest::newRow("zeros") << QString(megabyte, QLatin1Char('0')) << QString();
+}
+
+void MainWindowTest::hugePastedDrawEndsInOneOfTheFourOutcomes()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, message);
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(static_cast<QLineEdit *>(control(ControlId::Text1))->text().size(), pasted.size());
+    type(QStringLiteral("23"));
+    QCOMPARE(focused(), control(ControlId::Command1));
+
+    if (message.isEmpty()) {
+        press(Qt::Key_Return);
+        QCOMPARE(boxText(control(ControlId::Text4)), QStringLiteral("1458092")); // draw 0, 2, 3
+        QCOMPARE(focused(), control(ControlId::Command3));
+    } else {
+        const SeenMessage seen = answerMessage([this] { press(Qt::Key_Return); });
+        QCOMPARE(seen.text, message);
+        for (const ControlId id :
+             {ControlId::Text4, ControlId::Text5, ControlId::Text6, ControlId::Text7})
+            QVERIFY(boxText(control(id)).isEmpty());
+        reactivate();
+    }
+
+    // Still usable: clear, then a draw from the keyboard.
+    control(ControlId::Command2)->setFocus();
+    press(Qt::Key_Return);
+    QCOMPARE(focused(), control(ControlId::Text1));
+    type(QStringLiteral("123"));
+    press(Qt::Key_Return);
+    QCOMPARE(boxText(control(ControlId::Text4)), QStringLiteral("4590182"));
 }
 
 QTEST_MAIN(MainWindowTest)
