@@ -52,6 +52,7 @@ struct ControlSpec {
     FontSpec font;
     std::optional<Rgb> colour; // the text colour; none: the toolkit's default
     int tabIndex;              // labels hold one but never take the focus
+    const char *accessibleName; // UTF-8; what a screen reader says the control is
 };
 
 inline constexpr const char *SongTi = "宋体";
@@ -65,21 +66,21 @@ inline constexpr int Bold = 700;
 
 // clang-format off
 inline constexpr std::array<ControlSpec, ControlCount> ControlTable{{
-    // id                   name        kind                          left   top  width height caption              font                         colour    tab
-    {ControlId::Label1,   "Label1",   ControlKind::Label,            600,  480, 2295, 375, "请输入3码奖号：", {HeiTi, 285, Bold},    Red,          0},
-    {ControlId::Text1,    "Text1",    ControlKind::TextBox,         2880,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 1},
-    {ControlId::Text2,    "Text2",    ControlKind::TextBox,         3480,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 3},
-    {ControlId::Text3,    "Text3",    ControlKind::TextBox,         4080,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 6},
-    {ControlId::Command1, "Command1", ControlKind::Button,           840, 1200, 1335, 495, "计算",          {},                      std::nullopt, 4},
-    {ControlId::Command2, "Command2", ControlKind::Button,          3120, 1200, 1455, 495, "清空",          {},                      std::nullopt, 5},
-    {ControlId::Label2,   "Label2",   ControlKind::Label,            840, 2040, 1575, 375, "Morvelin一：",  {HeiTi, 240, Bold},       Red,          8},
-    {ControlId::Text4,    "Text4",    ControlKind::TextBox,         2400, 1920, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 2},
-    {ControlId::Label3,   "Label3",   ControlKind::Label,            840, 2760, 1575, 375, "Morvelin二：",  {HeiTi, 240, Bold},       Olive,        9},
-    {ControlId::Text5,    "Text5",    ControlKind::TextBox,         2400, 2640, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 7},
-    {ControlId::Label4,   "Label4",   ControlKind::Label,           1200, 3480, 1215, 375, "四胆码：",      {HeiTi, 240, Regular},    Blue,        12},
-    {ControlId::Text7,    "Text7",    ControlKind::TextBox,         2400, 3360, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 13},
-    {ControlId::Command3, "Command3", ControlKind::Button,           840, 4200, 1335, 495, "复制",          {},                      std::nullopt, 11},
-    {ControlId::Text6,    "Text6",    ControlKind::MultiLineTextBox, 2400, 4080, 2175, 735, "",             {SongTi, 240, Regular},   Magenta,     10},
+    // id                   name        kind                          left   top  width height caption              font (size in twips)         colour    tab  accessible name
+    {ControlId::Label1,   "Label1",   ControlKind::Label,            600,  480, 2295, 375, "请输入3码奖号：", {HeiTi, 285, Bold},    Red,          0, "请输入3码奖号"},
+    {ControlId::Text1,    "Text1",    ControlKind::TextBox,         2880,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 1, "开奖号码第一位"},
+    {ControlId::Text2,    "Text2",    ControlKind::TextBox,         3480,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 3, "开奖号码第二位"},
+    {ControlId::Text3,    "Text3",    ControlKind::TextBox,         4080,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 6, "开奖号码第三位"},
+    {ControlId::Command1, "Command1", ControlKind::Button,           840, 1200, 1335, 495, "计算",          {},                      std::nullopt, 4, "计算"},
+    {ControlId::Command2, "Command2", ControlKind::Button,          3120, 1200, 1455, 495, "清空",          {},                      std::nullopt, 5, "清空"},
+    {ControlId::Label2,   "Label2",   ControlKind::Label,            840, 2040, 1575, 375, "Morvelin一：",  {HeiTi, 240, Bold},       Red,          8, "Morvelin一"},
+    {ControlId::Text4,    "Text4",    ControlKind::TextBox,         2400, 1920, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 2, "Morvelin一"},
+    {ControlId::Label3,   "Label3",   ControlKind::Label,            840, 2760, 1575, 375, "Morvelin二：",  {HeiTi, 240, Bold},       Olive,        9, "Morvelin二"},
+    {ControlId::Text5,    "Text5",    ControlKind::TextBox,         2400, 2640, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 7, "Morvelin二"},
+    {ControlId::Label4,   "Label4",   ControlKind::Label,           1200, 3480, 1215, 375, "四胆码：",      {HeiTi, 240, Regular},    Blue,        12, "四胆码"},
+    {ControlId::Text7,    "Text7",    ControlKind::TextBox,         2400, 3360, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 13, "四胆码"},
+    {ControlId::Command3, "Command3", ControlKind::Button,           840, 4200, 1335, 495, "复制",          {},                      std::nullopt, 11, "复制"},
+    {ControlId::Text6,    "Text6",    ControlKind::MultiLineTextBox, 2400, 4080, 2175, 735, "",             {SongTi, 240, Regular},   Magenta,     10, "要复制的两行文本"},
 }};
 // clang-format on
 

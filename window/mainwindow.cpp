@@ -149,6 +149,7 @@ void MainWindow::buildControls()
     for (const ControlSpec &spec : ControlTable) {
         QWidget *widget = createControl(spec, this);
         widget->setObjectName(QString::fromUtf8(spec.name));
+        widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
         widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
                             pixels(spec.height));
         if (spec.font.family != nullptr)

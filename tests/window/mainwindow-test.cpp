@@ -2,6 +2,7 @@
 
 #include "window/mainwindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -88,6 +89,10 @@ private slots:
     void clearEmptiesEveryBoxAndEndsInText1();
     void textBoxesHaveNoLengthLimit();
     void contextMenusAreInChinese();
+    void everyControlHasAChineseAccessibleName_data();
+    void everyControlHasAChineseAccessibleName();
+    void textFitsInsideItsControls();
+    void highDensityScalingTakesEffect();
     void hugePastedDrawEndsInOneOfTheFourOutcomes_data();
     void hugePastedDrawEndsInOneOfTheFourOutcomes();
 
@@ -497,6 +502,77 @@ void MainWindowTest::hugePastedDrawEndsInOneOfTheFourOutcomes()
     type(QStringLiteral("123"));
     press(Qt::Key_Return);
     QCOMPARE(boxText(control(ControlId::Text4)), QStringLiteral("4590182"));
+}
+
+void MainWindowTest::everyControlHasAChineseAccessibleName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("Text1") << "Text1" << QStringLiteral("开奖号码第一位");
+    QTest::newRow("Text2") << "Text2" << QStringLiteral("开奖号码第二位");
+    QTest::newRow("Text3") << "Text3" << QStringLiteral("开奖号码第三位");
+    QTest::newRow("Command1") << "Command1" << QStringLiteral("计算");
+    QTest::newRow("Command2") << "Command2" << QStringLiteral("清空");
+    QTest::newRow("Text4") << "Text4" << QStringLiteral("Morvelin一");
+    QTest::newRow("Text5") << "Text5" << QStringLiteral("Morvelin二");
+    QTest::newRow("Text7") << "Text7" << QStringLiteral("四胆码");
+    QTest::newRow("Command3") << "Command3" << QStringLiteral("复制");
+    QTest::newRow("Text6") << "Text6" << QStringLiteral("要复制的两行文本");
+    QTest::newRow("Label1") << "Label1" << QStringLiteral("请输入3码奖号");
+    QTest::newRow("Label2") << "Label2" << QStringLiteral("Morvelin一");
+    QTest::newRow("Label3") << "Label3" << QStringLiteral("Morvelin二");
+    QTest::newRow("Label4") << "Label4" << QStringLiteral("四胆码");
+}
+
+void MainWindowTest::everyControlHasAChineseAccessibleName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, accessibleName);
+    auto *widget = m_window->findChild<QWidget *>(name);
+    QVERIFY(widget != nullptr);
+    // What an assistive technology reads, not just the property.
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
+}
+
+void MainWindowTest::textFitsInsideItsControls()
+{
+    // The longest texts each control shows, measured by their ink.
+    type(QStringLiteral("123"));
+    press(Qt::Key_Return);
+    for (const auto &spec : ControlTable) {
+        QWidget *widget = control(spec.id);
+        QString shown = QString::fromUtf8(spec.caption);
+        QRect room = widget->rect();
+        if (auto *box = qobject_cast<QLineEdit *>(widget)) {
+            shown = box->text();
+            room = box->contentsRect();
+        }
+        if (shown.isEmpty() || qobject_cast<QPlainTextEdit *>(widget) != nullptr)
+            continue; // Text6 is checked line by line elsewhere
+        const QRect ink = QFontMetrics(widget->font()).tightBoundingRect(shown);
+        QVERIFY2(ink.width() <= room.width() && ink.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1: %2x%3 in %4x%5")
+                                .arg(QLatin1String(spec.name))
+                                .arg(ink.width())
+                                .arg(ink.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+    }
+}
+
+void MainWindowTest::highDensityScalingTakesEffect()
+{
+    // The suite also runs with QT_SCALE_FACTOR=2: logical geometry stays, the
+    // pixels double.
+    const double factor = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                              ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                              : 1.0;
+    QCOMPARE(m_window->devicePixelRatio(), factor);
+    QCOMPARE(control(ControlId::Text4)->geometry(), QRect(160, 128, 145, 33));
+    const QPixmap shot = m_window->grab();
+    QCOMPARE(shot.size(), QSize(369, 340) * factor);
 }
 
 QTEST_MAIN(MainWindowTest)
