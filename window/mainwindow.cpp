@@ -112,8 +112,7 @@ QIcon applicationIcon()
     return icon;
 }
 
-// Qt's own texts (the text boxes' context menus) in Chinese. Nothing shows
-// them before the user opens a menu, so they load once the window is up.
+// Qt's own texts (the text boxes' context menus) in Chinese.
 void installQtTranslation()
 {
     static bool installed = false;
@@ -128,6 +127,22 @@ void installQtTranslation()
         delete translator;
 }
 
+// Qt's texts show only in context menus, so they load the first time one is
+// asked for rather than before the window shows.
+class TranslationLoader : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ContextMenu) {
+            installQtTranslation();
+            QCoreApplication::instance()->removeEventFilter(this);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
@@ -140,8 +155,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     buildControls();
     connectHandlers();
     control(ControlId::Text1)->setFocus();
-    setWindowIcon(applicationIcon());
-    QTimer::singleShot(0, this, &installQtTranslation);
+    QCoreApplication::instance()->installEventFilter(new TranslationLoader(this));
+    // Decoding the icon's images is not needed to map the window; the window
+    // manager picks the icon up once it is set.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
 }
 
 void MainWindow::buildControls()

@@ -61,6 +61,10 @@ focus "$main"
 
 wm_class=$(xprop -id "$main" WM_CLASS)
 [[ $wm_class == *'"morvelin"'* ]] || fail "WM_CLASS is $wm_class"
+for _ in $(seq 50); do
+    xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (48 x 48)' && break
+    sleep 0.1
+done
 xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (48 x 48)' || fail "no 48 x 48 window icon"
 pass "window mapped with its class and icon"
 

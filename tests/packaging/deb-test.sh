@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the Debian package with cpack and checks its file name, its files
+# and its Depends (the discovered Qt libraries plus fonts and translations).
+#
+#   deb-test.sh BUILD_DIR APP_ID VERSION
+set -euo pipefail
+build=$1
+id=$2
+version=$3
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
+    { cat "$out/cpack.log"; exit 1; }
+deb=$out/morvelin_${version}_amd64.deb
+[ -f "$deb" ] || { echo "FAIL: no $deb"; ls "$out"; exit 1; }
+
+failed=0
+files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
+for file in ./usr/bin/morvelin ./usr/share/applications/$id.desktop \
+    ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
+    ./usr/share/icons/hicolor/48x48/apps/$id.png; do
+    grep -qx "$file" <<<"$files" || { echo "FAIL: $file is not in the package"; failed=$((failed + 1)); }
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+names=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
+    qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n; do
+    grep -qxF "$package" <<<"$names" ||
+        { echo "FAIL: Depends lacks $package"; failed=$((failed + 1)); }
+done
+[ "$(dpkg-deb -f "$deb" Package)" = morvelin ] || { echo "FAIL: package name"; failed=$((failed + 1)); }
+
+echo "deb: $((14 - failed)) passed, $failed failed"
+[ "$failed" -eq 0 ]
