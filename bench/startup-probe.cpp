@@ -16,10 +16,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <poll.h>
-#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -99,7 +96,7 @@ int main(int argc, char *argv[])
     const std::vector<const char *> programs(argv + 2, argv + argc);
 
     Connection connection{xcb_connect(nullptr, nullptr), 0};
-    if (xcb_connection_has_error(connection.xcb)) {
+    if (xcb_connection_has_error(connection.xcb) != 0) {
         std::fprintf(stderr, "startup-probe: cannot open the display\n");
         return 1;
     }
