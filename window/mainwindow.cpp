@@ -194,20 +194,17 @@ void MainWindow::buildControls()
 
 void MainWindow::connectHandlers()
 {
+    const auto forward = [this](auto *sender, auto signal, void (Handlers::*handler)()) {
+        connect(sender, signal, this, [this, handler] { (m_handlers.*handler)(); });
+    };
     const auto button = [this](ControlId id) { return static_cast<QPushButton *>(control(id)); };
     const auto box = [this](ControlId id) { return static_cast<QLineEdit *>(control(id)); };
-    connect(button(ControlId::Command1), &QPushButton::clicked, this,
-            [this] { m_handlers.command1Clicked(); });
-    connect(button(ControlId::Command2), &QPushButton::clicked, this,
-            [this] { m_handlers.command2Clicked(); });
-    connect(button(ControlId::Command3), &QPushButton::clicked, this,
-            [this] { m_handlers.command3Clicked(); });
-    connect(box(ControlId::Text1), &QLineEdit::textChanged, this,
-            [this] { m_handlers.text1Changed(); });
-    connect(box(ControlId::Text2), &QLineEdit::textChanged, this,
-            [this] { m_handlers.text2Changed(); });
-    connect(box(ControlId::Text3), &QLineEdit::textChanged, this,
-            [this] { m_handlers.text3Changed(); });
+    forward(button(ControlId::Command1), &QPushButton::clicked, &Handlers::command1Clicked);
+    forward(button(ControlId::Command2), &QPushButton::clicked, &Handlers::command2Clicked);
+    forward(button(ControlId::Command3), &QPushButton::clicked, &Handlers::command3Clicked);
+    forward(box(ControlId::Text1), &QLineEdit::textChanged, &Handlers::text1Changed);
+    forward(box(ControlId::Text2), &QLineEdit::textChanged, &Handlers::text2Changed);
+    forward(box(ControlId::Text3), &QLineEdit::textChanged, &Handlers::text3Changed);
 }
 
 std::u16string MainWindow::text(ControlId box) const
