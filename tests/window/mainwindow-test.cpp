@@ -77,6 +77,7 @@ private slots:
     void controlsMatchTheLayoutTable();
     void chineseCaptionsHaveGlyphs();
     void layoutStaysFixedOnResize();
+    void boxesAreDrawnOverTheirLabels();
     void tabVisitsTheControlsInOrderAndCycles();
     void typingTheDrawMovesTheFocusToCalculate();
     void enterOrSpaceOnAFocusedButtonPressesIt_data();
@@ -274,6 +275,19 @@ void MainWindowTest::layoutStaysFixedOnResize()
         QApplication::processEvents();
         for (const auto &spec : ControlTable)
             QCOMPARE(control(spec.id)->geometry(), pixelRect(spec));
+    }
+}
+
+void MainWindowTest::boxesAreDrawnOverTheirLabels()
+{
+    // Each label's last pixel column is its box's first one.
+    const std::pair<ControlId, ControlId> pairs[] = {{ControlId::Label2, ControlId::Text4},
+                                                     {ControlId::Label3, ControlId::Text5},
+                                                     {ControlId::Label4, ControlId::Text7}};
+    for (const auto &[label, box] : pairs) {
+        const QRect shared = control(label)->geometry() & control(box)->geometry();
+        QCOMPARE(shared.width(), 1);
+        QCOMPARE(m_window->childAt(shared.center()), control(box));
     }
 }
 
