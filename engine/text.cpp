@@ -87,13 +87,6 @@ std::u16string_view trimSpaces(std::u16string_view text)
     return trimmed(text, [](char16_t unit) { return unit == u' '; });
 }
 
-std::vector<std::u16string_view> split(std::u16string_view text, char16_t separator)
-{
-    std::vector<std::u16string_view> pieces;
-    forEachPiece(text, separator, [&pieces](std::u16string_view piece) { pieces.push_back(piece); });
-    return pieces;
-}
-
 std::u16string join(const std::vector<std::u16string_view> &pieces, char16_t separator)
 {
     std::u16string joined;

@@ -17,9 +17,8 @@ std::u16string_view trimBlanks(std::u16string_view text);
 // Trims U+0020 only from both ends.
 std::u16string_view trimSpaces(std::u16string_view text);
 
-// Splits at every separator; empty pieces stay in the list.
-std::vector<std::u16string_view> split(std::u16string_view text, char16_t separator);
-// The same pieces in order, handed to visit one by one.
+// Splits at every separator and hands the pieces, in order, to visit; empty
+// pieces are handed on too.
 template <typename Visit>
 void forEachPiece(std::u16string_view text, char16_t separator, Visit visit)
 {

@@ -1,8 +1,8 @@
 // Renders the SVG icon to PNGs of the given sizes and writes a Windows .ico
 // holding 16, 32 and 48 pixel images at 4-bit, 8-bit and 32-bit depth.
 //
-//   make-icons SVG OUTDIR
-// writes OUTDIR/morvelin-N.png for every size below and OUTDIR/morvelin.ico.
+//   make-icons SVG OUTDIR SIZE...
+// writes OUTDIR/morvelin-SIZE.png for every SIZE and OUTDIR/morvelin.ico.
 
 #include <QFile>
 #include <QGuiApplication>
@@ -13,11 +13,11 @@
 #include <array>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
 
-constexpr std::array pngSizes{16, 24, 32, 48, 64, 128, 256};
 constexpr std::array icoSizes{48, 32, 16};
 constexpr std::array icoDepths{4, 8, 32};
 
@@ -169,8 +169,8 @@ bool writeFile(const QString &path, const QByteArray &data)
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make-icons SVG OUTDIR\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: make-icons SVG OUTDIR SIZE...\n");
         return 2;
     }
     QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
@@ -179,7 +179,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QString outDir = QString::fromLocal8Bit(argv[2]);
-    for (const int size : pngSizes) {
+    for (int arg = 3; arg < argc; ++arg) {
+        const int size = std::atoi(argv[arg]);
         const QString path = QStringLiteral("%1/morvelin-%2.png").arg(outDir).arg(size);
         if (!render(svg, size).save(path)) {
             std::fprintf(stderr, "make-icons: cannot write %s\n", qPrintable(path));

@@ -91,17 +91,13 @@ inline constexpr int ClientHeight = 5100; // twips
 inline constexpr int TwipsPerPixel = 15;
 
 // Device-independent pixels; the toolkit scales them on high-density screens.
+// Font sizes convert the same way, so text scales together with the boxes:
+// 12 pt (240 twips) is 16 px, 14.25 pt 19, 15 pt 20 and 15.75 pt 21.
 constexpr int pixels(int twips)
 {
     return twips / TwipsPerPixel;
 }
 
-// Font sizes in pixels too, so text scales together with the boxes: 12 pt is
-// 16 px, 14.25 pt 19, 15 pt 20 and 15.75 pt 21.
-constexpr int fontPixels(int sizeTwips)
-{
-    return pixels(sizeTwips);
-}
 
 constexpr const ControlSpec &specOf(ControlId id)
 {

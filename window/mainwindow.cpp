@@ -29,7 +29,7 @@ QString fromUtf16(std::u16string_view text)
 QFont fontOf(const FontSpec &spec)
 {
     QFont font(QString::fromUtf8(spec.family));
-    font.setPixelSize(fontPixels(spec.size));
+    font.setPixelSize(pixels(spec.size));
     font.setWeight(static_cast<QFont::Weight>(spec.weight));
     return font;
 }

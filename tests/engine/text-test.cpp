@@ -110,9 +110,17 @@ TEST(TextTest, TrimsSpacesAndIdeographicSpaces)
     EXPECT_EQ(trimSpaces(u"\u3000 7 "), u"\u3000 7");
 }
 
+using Pieces = std::vector<std::u16string_view>;
+
+Pieces split(std::u16string_view text, char16_t separator)
+{
+    Pieces pieces;
+    forEachPiece(text, separator, [&pieces](std::u16string_view piece) { pieces.push_back(piece); });
+    return pieces;
+}
+
 TEST(TextTest, SplitsKeepingEmptyPieces)
 {
-    using Pieces = std::vector<std::u16string_view>;
     EXPECT_EQ(split(u"18 27 36", u' '), (Pieces{u"18", u"27", u"36"}));
     EXPECT_EQ(split(u"", u' '), (Pieces{u""}));
     EXPECT_EQ(split(u" a  b ", u' '), (Pieces{u"", u"a", u"", u"b", u""}));
