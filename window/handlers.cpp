@@ -6,14 +6,14 @@
 
 namespace window {
 
-void Handlers::command1Clicked()
+void Handlers::calculateClicked()
 {
     engine::CalculationResult result;
     // A text that cannot be read as a number is reported and the window carries
     // on as it was: no box is written and the focus stays.
     try {
-        result = engine::calculate(m_view.text(ControlId::Text1), m_view.text(ControlId::Text2),
-                                   m_view.text(ControlId::Text3));
+        result = engine::calculate(m_view.text(ControlId::FirstDigit), m_view.text(ControlId::SecondDigit),
+                                   m_view.text(ControlId::ThirdDigit));
     } catch (const engine::TypeMismatch &) { // GCOVR_EXCL_BR_LINE: others (out of memory) pass on
         m_view.showMessage(TypeMismatchMessage);
         return;
@@ -24,48 +24,48 @@ void Handlers::command1Clicked()
 
     if (std::holds_alternative<engine::MissingInput>(result)) {
         m_view.showMessage(MissingInputMessage);
-        m_view.setFocus(ControlId::Text1);
+        m_view.setFocus(ControlId::FirstDigit);
         return;
     }
     const auto &sets = std::get<engine::DrawSets>(result);
-    m_view.setText(ControlId::Text4, sets.firstSet);
-    m_view.setText(ControlId::Text5, sets.secondSet);
-    m_view.setText(ControlId::Text6, sets.combinedText);
-    m_view.setText(ControlId::Text7, sets.commonDigits);
-    m_view.setFocus(ControlId::Command3);
+    m_view.setText(ControlId::FirstSet, sets.firstSet);
+    m_view.setText(ControlId::SecondSet, sets.secondSet);
+    m_view.setText(ControlId::TwoLineText, sets.combinedText);
+    m_view.setText(ControlId::SharedDigits, sets.commonDigits);
+    m_view.setFocus(ControlId::Copy);
 }
 
-void Handlers::command2Clicked()
+void Handlers::clearClicked()
 {
-    // Emptying Text1..Text3 runs their change handlers, which move the focus
-    // along; the last step puts it back in Text1.
-    for (const ControlId box : {ControlId::Text1, ControlId::Text2, ControlId::Text3,
-                                ControlId::Text4, ControlId::Text5, ControlId::Text6,
-                                ControlId::Text7})
+    // Emptying the draw digit boxes runs their change handlers, which move the
+    // focus along; the last step puts it back in the first digit.
+    for (const ControlId box : {ControlId::FirstDigit, ControlId::SecondDigit, ControlId::ThirdDigit,
+                                ControlId::FirstSet, ControlId::SecondSet, ControlId::TwoLineText,
+                                ControlId::SharedDigits})
         m_view.setText(box, u"");
-    m_view.setFocus(ControlId::Text1);
+    m_view.setFocus(ControlId::FirstDigit);
 }
 
-void Handlers::command3Clicked()
+void Handlers::copyClicked()
 {
-    // Cleared first, so an empty Text6 leaves nothing of the old contents.
+    // Cleared first, so an empty two-line text leaves nothing of the old contents.
     m_view.clearClipboard();
-    m_view.setClipboardText(m_view.text(ControlId::Text6));
+    m_view.setClipboardText(m_view.text(ControlId::TwoLineText));
 }
 
-void Handlers::text1Changed()
+void Handlers::firstDigitChanged()
 {
-    m_view.setFocus(ControlId::Text2);
+    m_view.setFocus(ControlId::SecondDigit);
 }
 
-void Handlers::text2Changed()
+void Handlers::secondDigitChanged()
 {
-    m_view.setFocus(ControlId::Text3);
+    m_view.setFocus(ControlId::ThirdDigit);
 }
 
-void Handlers::text3Changed()
+void Handlers::thirdDigitChanged()
 {
-    m_view.setFocus(ControlId::Command1);
+    m_view.setFocus(ControlId::Calculate);
 }
 
 } // namespace window

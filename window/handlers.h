@@ -14,9 +14,9 @@ class View {
 public:
     virtual ~View() = default;
 
-    // Text6 gives its lines joined by CR LF.
+    // The two-line text gives its lines joined by CR LF.
     virtual std::u16string text(ControlId box) const = 0;
-    // Setting Text1..Text3 to a different text runs its change handler at
+    // Setting a draw digit box to a different text runs its change handler at
     // once, before this returns.
     virtual void setText(ControlId box, std::u16string_view text) = 0;
     virtual void setFocus(ControlId control) = 0;
@@ -34,12 +34,12 @@ class Handlers {
 public:
     explicit Handlers(View &view) : m_view(view) {}
 
-    void command1Clicked(); // Calculate
-    void command2Clicked(); // Clear
-    void command3Clicked(); // Copy
-    void text1Changed();
-    void text2Changed();
-    void text3Changed();
+    void calculateClicked();
+    void clearClicked();
+    void copyClicked();
+    void firstDigitChanged();
+    void secondDigitChanged();
+    void thirdDigitChanged();
 
 private:
     View &m_view;

@@ -11,21 +11,23 @@
 
 namespace window {
 
+// What each control is; the table's name column keeps the form names
+// ("Text1", ...) as the widgets' object names.
 enum class ControlId {
-    Label1,
-    Text1,
-    Text2,
-    Text3,
-    Command1,
-    Command2,
-    Label2,
-    Text4,
-    Label3,
-    Text5,
-    Label4,
-    Text7,
-    Command3,
-    Text6,
+    DrawPrompt,        // Label1
+    FirstDigit,        // Text1
+    SecondDigit,       // Text2
+    ThirdDigit,        // Text3
+    Calculate,         // Command1
+    Clear,             // Command2
+    FirstSetLabel,     // Label2
+    FirstSet,          // Text4
+    SecondSetLabel,    // Label3
+    SecondSet,         // Text5
+    SharedDigitsLabel, // Label4
+    SharedDigits,      // Text7
+    Copy,              // Command3
+    TwoLineText,       // Text6
 };
 inline constexpr std::size_t ControlCount = 14;
 
@@ -66,21 +68,21 @@ inline constexpr int Bold = 700;
 
 // clang-format off
 inline constexpr std::array<ControlSpec, ControlCount> ControlTable{{
-    // id                   name        kind                          left   top  width height caption              font (size in twips)         colour    tab  accessible name
-    {ControlId::Label1,   "Label1",   ControlKind::Label,            600,  480, 2295, 375, "请输入3码奖号：", {HeiTi, 285, Bold},    Red,          0, "请输入3码奖号"},
-    {ControlId::Text1,    "Text1",    ControlKind::TextBox,         2880,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 1, "开奖号码第一位"},
-    {ControlId::Text2,    "Text2",    ControlKind::TextBox,         3480,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 3, "开奖号码第二位"},
-    {ControlId::Text3,    "Text3",    ControlKind::TextBox,         4080,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 6, "开奖号码第三位"},
-    {ControlId::Command1, "Command1", ControlKind::Button,           840, 1200, 1335, 495, "计算",          {},                      std::nullopt, 4, "计算"},
-    {ControlId::Command2, "Command2", ControlKind::Button,          3120, 1200, 1455, 495, "清空",          {},                      std::nullopt, 5, "清空"},
-    {ControlId::Label2,   "Label2",   ControlKind::Label,            840, 2040, 1575, 375, "Morvelin一：",  {HeiTi, 240, Bold},       Red,          8, "Morvelin一"},
-    {ControlId::Text4,    "Text4",    ControlKind::TextBox,         2400, 1920, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 2, "Morvelin一"},
-    {ControlId::Label3,   "Label3",   ControlKind::Label,            840, 2760, 1575, 375, "Morvelin二：",  {HeiTi, 240, Bold},       Olive,        9, "Morvelin二"},
-    {ControlId::Text5,    "Text5",    ControlKind::TextBox,         2400, 2640, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 7, "Morvelin二"},
-    {ControlId::Label4,   "Label4",   ControlKind::Label,           1200, 3480, 1215, 375, "四胆码：",      {HeiTi, 240, Regular},    Blue,        12, "四胆码"},
-    {ControlId::Text7,    "Text7",    ControlKind::TextBox,         2400, 3360, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 13, "四胆码"},
-    {ControlId::Command3, "Command3", ControlKind::Button,           840, 4200, 1335, 495, "复制",          {},                      std::nullopt, 11, "复制"},
-    {ControlId::Text6,    "Text6",    ControlKind::MultiLineTextBox, 2400, 4080, 2175, 735, "",             {SongTi, 240, Regular},   Magenta,     10, "要复制的两行文本"},
+    // id                            name        kind                          left   top  width height caption              font (size in twips)         colour    tab  accessible name
+    {ControlId::DrawPrompt,          "Label1",   ControlKind::Label,            600,  480, 2295, 375, "请输入3码奖号：", {HeiTi, 285, Bold},    Red,          0, "请输入3码奖号"},
+    {ControlId::FirstDigit,          "Text1",    ControlKind::TextBox,         2880,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 1, "开奖号码第一位"},
+    {ControlId::SecondDigit,         "Text2",    ControlKind::TextBox,         3480,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 3, "开奖号码第二位"},
+    {ControlId::ThirdDigit,          "Text3",    ControlKind::TextBox,         4080,  360,  495, 495, "",              {SongTi, 315, Bold},   std::nullopt, 6, "开奖号码第三位"},
+    {ControlId::Calculate,           "Command1", ControlKind::Button,           840, 1200, 1335, 495, "计算",          {},                      std::nullopt, 4, "计算"},
+    {ControlId::Clear,               "Command2", ControlKind::Button,          3120, 1200, 1455, 495, "清空",          {},                      std::nullopt, 5, "清空"},
+    {ControlId::FirstSetLabel,       "Label2",   ControlKind::Label,            840, 2040, 1575, 375, "Morvelin一：",  {HeiTi, 240, Bold},       Red,          8, "Morvelin一"},
+    {ControlId::FirstSet,            "Text4",    ControlKind::TextBox,         2400, 1920, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 2, "Morvelin一"},
+    {ControlId::SecondSetLabel,      "Label3",   ControlKind::Label,            840, 2760, 1575, 375, "Morvelin二：",  {HeiTi, 240, Bold},       Olive,        9, "Morvelin二"},
+    {ControlId::SecondSet,           "Text5",    ControlKind::TextBox,         2400, 2640, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 7, "Morvelin二"},
+    {ControlId::SharedDigitsLabel,   "Label4",   ControlKind::Label,           1200, 3480, 1215, 375, "四胆码：",      {HeiTi, 240, Regular},    Blue,        12, "四胆码"},
+    {ControlId::SharedDigits,        "Text7",    ControlKind::TextBox,         2400, 3360, 2175, 495, "",              {SongTi, 300, Regular},   std::nullopt, 13, "四胆码"},
+    {ControlId::Copy,                "Command3", ControlKind::Button,           840, 4200, 1335, 495, "复制",          {},                      std::nullopt, 11, "复制"},
+    {ControlId::TwoLineText,         "Text6",    ControlKind::MultiLineTextBox, 2400, 4080, 2175, 735, "",             {SongTi, 240, Regular},   Magenta,     10, "要复制的两行文本"},
 }};
 // clang-format on
 

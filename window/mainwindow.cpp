@@ -154,7 +154,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     setFont(windowFont(font()));
     buildControls();
     connectHandlers();
-    control(ControlId::Text1)->setFocus();
+    control(ControlId::FirstDigit)->setFocus();
     QCoreApplication::instance()->installEventFilter(new TranslationLoader(this));
     // Decoding the icon's images is not needed to map the window; the window
     // manager picks the icon up once it is set.
@@ -199,12 +199,12 @@ void MainWindow::connectHandlers()
     };
     const auto button = [this](ControlId id) { return static_cast<QPushButton *>(control(id)); };
     const auto box = [this](ControlId id) { return static_cast<QLineEdit *>(control(id)); };
-    forward(button(ControlId::Command1), &QPushButton::clicked, &Handlers::command1Clicked);
-    forward(button(ControlId::Command2), &QPushButton::clicked, &Handlers::command2Clicked);
-    forward(button(ControlId::Command3), &QPushButton::clicked, &Handlers::command3Clicked);
-    forward(box(ControlId::Text1), &QLineEdit::textChanged, &Handlers::text1Changed);
-    forward(box(ControlId::Text2), &QLineEdit::textChanged, &Handlers::text2Changed);
-    forward(box(ControlId::Text3), &QLineEdit::textChanged, &Handlers::text3Changed);
+    forward(button(ControlId::Calculate), &QPushButton::clicked, &Handlers::calculateClicked);
+    forward(button(ControlId::Clear), &QPushButton::clicked, &Handlers::clearClicked);
+    forward(button(ControlId::Copy), &QPushButton::clicked, &Handlers::copyClicked);
+    forward(box(ControlId::FirstDigit), &QLineEdit::textChanged, &Handlers::firstDigitChanged);
+    forward(box(ControlId::SecondDigit), &QLineEdit::textChanged, &Handlers::secondDigitChanged);
+    forward(box(ControlId::ThirdDigit), &QLineEdit::textChanged, &Handlers::thirdDigitChanged);
 }
 
 std::u16string MainWindow::text(ControlId box) const

@@ -30,14 +30,14 @@ public:
         texts[box] = std::u16string(text);
         log.emplace_back(u"set " + name(box));
         switch (box) {
-        case ControlId::Text1:
-            handlers.text1Changed();
+        case ControlId::FirstDigit:
+            handlers.firstDigitChanged();
             break;
-        case ControlId::Text2:
-            handlers.text2Changed();
+        case ControlId::SecondDigit:
+            handlers.secondDigitChanged();
             break;
-        case ControlId::Text3:
-            handlers.text3Changed();
+        case ControlId::ThirdDigit:
+            handlers.thirdDigitChanged();
             break;
         default:
             break;
@@ -78,7 +78,7 @@ public:
 
     window::Handlers handlers;
     std::map<ControlId, std::u16string> texts;
-    ControlId focus = ControlId::Text1;
+    ControlId focus = ControlId::FirstDigit;
     std::u16string clipboard = u"held before";
     std::vector<std::u16string> log;
 };
@@ -88,31 +88,31 @@ using Log = std::vector<std::u16string>;
 TEST(HandlersTest, TypingMovesTheFocusAlongTheChain)
 {
     FakeView view;
-    view.type(ControlId::Text1, u"1");
-    EXPECT_EQ(view.focus, ControlId::Text2);
-    view.type(ControlId::Text2, u"2");
-    EXPECT_EQ(view.focus, ControlId::Text3);
-    view.type(ControlId::Text3, u"3");
-    EXPECT_EQ(view.focus, ControlId::Command1);
+    view.type(ControlId::FirstDigit, u"1");
+    EXPECT_EQ(view.focus, ControlId::SecondDigit);
+    view.type(ControlId::SecondDigit, u"2");
+    EXPECT_EQ(view.focus, ControlId::ThirdDigit);
+    view.type(ControlId::ThirdDigit, u"3");
+    EXPECT_EQ(view.focus, ControlId::Calculate);
 }
 
 TEST(HandlersTest, DeletingATextAlsoMovesTheFocus)
 {
     FakeView view;
-    view.texts[ControlId::Text2] = u"5";
-    view.setText(ControlId::Text2, u"");
-    EXPECT_EQ(view.focus, ControlId::Text3);
+    view.texts[ControlId::SecondDigit] = u"5";
+    view.setText(ControlId::SecondDigit, u"");
+    EXPECT_EQ(view.focus, ControlId::ThirdDigit);
 }
 
 TEST(HandlersTest, CalculateWritesTheFourResultBoxesInOrderThenFocusesCopy)
 {
     FakeView view;
-    view.texts = {{ControlId::Text1, u"1"}, {ControlId::Text2, u"2"}, {ControlId::Text3, u"3"}};
-    view.handlers.command1Clicked();
-    EXPECT_EQ(view.text(ControlId::Text4), u"4590182");
-    EXPECT_EQ(view.text(ControlId::Text5), u"4590736");
-    EXPECT_EQ(view.text(ControlId::Text6), u"4590182.3\r\n4590736.3");
-    EXPECT_EQ(view.text(ControlId::Text7), u"4590");
+    view.texts = {{ControlId::FirstDigit, u"1"}, {ControlId::SecondDigit, u"2"}, {ControlId::ThirdDigit, u"3"}};
+    view.handlers.calculateClicked();
+    EXPECT_EQ(view.text(ControlId::FirstSet), u"4590182");
+    EXPECT_EQ(view.text(ControlId::SecondSet), u"4590736");
+    EXPECT_EQ(view.text(ControlId::TwoLineText), u"4590182.3\r\n4590736.3");
+    EXPECT_EQ(view.text(ControlId::SharedDigits), u"4590");
     EXPECT_EQ(view.log,
               (Log{u"set Text4", u"set Text5", u"set Text6", u"set Text7", u"focus Command3"}));
 }
@@ -120,14 +120,14 @@ TEST(HandlersTest, CalculateWritesTheFourResultBoxesInOrderThenFocusesCopy)
 TEST(HandlersTest, CalculateWithNoBranchWritesEmptySets)
 {
     FakeView view;
-    view.texts = {{ControlId::Text1, u"12"}, {ControlId::Text2, u"345"}, {ControlId::Text3, u"6"},
-                  {ControlId::Text4, u"old"}, {ControlId::Text5, u"old"}, {ControlId::Text7, u"old"}};
-    view.handlers.command1Clicked();
-    EXPECT_EQ(view.text(ControlId::Text4), u"");
-    EXPECT_EQ(view.text(ControlId::Text5), u"");
-    EXPECT_EQ(view.text(ControlId::Text6), u".3\r\n.3");
-    EXPECT_EQ(view.text(ControlId::Text7), u"");
-    EXPECT_EQ(view.focus, ControlId::Command3);
+    view.texts = {{ControlId::FirstDigit, u"12"}, {ControlId::SecondDigit, u"345"}, {ControlId::ThirdDigit, u"6"},
+                  {ControlId::FirstSet, u"old"}, {ControlId::SecondSet, u"old"}, {ControlId::SharedDigits, u"old"}};
+    view.handlers.calculateClicked();
+    EXPECT_EQ(view.text(ControlId::FirstSet), u"");
+    EXPECT_EQ(view.text(ControlId::SecondSet), u"");
+    EXPECT_EQ(view.text(ControlId::TwoLineText), u".3\r\n.3");
+    EXPECT_EQ(view.text(ControlId::SharedDigits), u"");
+    EXPECT_EQ(view.focus, ControlId::Copy);
 }
 
 // Every way Calculate can stop early: one message, no box written.
@@ -151,36 +151,36 @@ TEST(HandlersTest, CalculateThatStopsEarlyWritesNothing)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         FakeView view;
-        view.texts = {{ControlId::Text1, std::u16string(row.text1)},
-                      {ControlId::Text2, std::u16string(row.text2)},
-                      {ControlId::Text3, std::u16string(row.text3)},
-                      {ControlId::Text4, u"a"},
-                      {ControlId::Text5, u"b"},
-                      {ControlId::Text6, u"c"},
-                      {ControlId::Text7, u"d"}};
+        view.texts = {{ControlId::FirstDigit, std::u16string(row.text1)},
+                      {ControlId::SecondDigit, std::u16string(row.text2)},
+                      {ControlId::ThirdDigit, std::u16string(row.text3)},
+                      {ControlId::FirstSet, u"a"},
+                      {ControlId::SecondSet, u"b"},
+                      {ControlId::TwoLineText, u"c"},
+                      {ControlId::SharedDigits, u"d"}};
         const auto before = view.texts;
-        view.focus = ControlId::Command1;
-        view.handlers.command1Clicked();
+        view.focus = ControlId::Calculate;
+        view.handlers.calculateClicked();
 
         EXPECT_EQ(view.texts, before);
         Log expected{u"message " + std::u16string(row.message)};
         if (row.focusesText1)
             expected.push_back(u"focus Text1");
         EXPECT_EQ(view.log, expected);
-        EXPECT_EQ(view.focus, row.focusesText1 ? ControlId::Text1 : ControlId::Command1);
+        EXPECT_EQ(view.focus, row.focusesText1 ? ControlId::FirstDigit : ControlId::Calculate);
     }
 }
 
 TEST(HandlersTest, ClearEmptiesEveryBoxAndEndsInText1)
 {
-    const ControlId boxes[] = {ControlId::Text1, ControlId::Text2, ControlId::Text3,
-                               ControlId::Text4, ControlId::Text5, ControlId::Text6,
-                               ControlId::Text7};
+    const ControlId boxes[] = {ControlId::FirstDigit, ControlId::SecondDigit, ControlId::ThirdDigit,
+                               ControlId::FirstSet, ControlId::SecondSet, ControlId::TwoLineText,
+                               ControlId::SharedDigits};
     FakeView view;
     for (const ControlId box : boxes)
         view.texts[box] = u"x";
-    view.focus = ControlId::Command2;
-    view.handlers.command2Clicked();
+    view.focus = ControlId::Clear;
+    view.handlers.clearClicked();
 
     for (const ControlId box : boxes)
         EXPECT_EQ(view.text(box), u"") << window::specOf(box).name;
@@ -188,26 +188,26 @@ TEST(HandlersTest, ClearEmptiesEveryBoxAndEndsInText1)
     EXPECT_EQ(view.log, (Log{u"set Text1", u"focus Text2", u"set Text2", u"focus Text3",
                              u"set Text3", u"focus Command1", u"set Text4", u"set Text5",
                              u"set Text6", u"set Text7", u"focus Text1"}));
-    EXPECT_EQ(view.focus, ControlId::Text1);
+    EXPECT_EQ(view.focus, ControlId::FirstDigit);
 }
 
 TEST(HandlersTest, ClearOfEmptyBoxesRaisesNoChange)
 {
     FakeView view;
-    view.handlers.command2Clicked();
+    view.handlers.clearClicked();
     EXPECT_EQ(view.log, (Log{u"focus Text1"}));
 }
 
 TEST(HandlersTest, CopyClearsTheClipboardThenPutsText6OnIt)
 {
     FakeView view;
-    view.texts[ControlId::Text6] = u"4590182.3\r\n4590736.3";
-    view.handlers.command3Clicked();
+    view.texts[ControlId::TwoLineText] = u"4590182.3\r\n4590736.3";
+    view.handlers.copyClicked();
     EXPECT_EQ(view.log, (Log{u"clear clipboard", u"clipboard 4590182.3\r\n4590736.3"}));
     EXPECT_EQ(view.clipboard, u"4590182.3\r\n4590736.3");
 
     FakeView empty;
-    empty.handlers.command3Clicked();
+    empty.handlers.copyClicked();
     EXPECT_EQ(empty.log, (Log{u"clear clipboard", u"clipboard "}));
     EXPECT_EQ(empty.clipboard, u"");
 }

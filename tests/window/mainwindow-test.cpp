@@ -170,7 +170,7 @@ SeenMessage MainWindowTest::answerMessage(const std::function<void()> &action)
 
 void MainWindowTest::opensEmptyWithTheFocusInText1()
 {
-    QCOMPARE(focused(), control(ControlId::Text1));
+    QCOMPARE(focused(), control(ControlId::FirstDigit));
     for (const auto &spec : ControlTable)
         if (spec.kind == window::ControlKind::TextBox ||
             spec.kind == window::ControlKind::MultiLineTextBox)
@@ -281,9 +281,9 @@ void MainWindowTest::layoutStaysFixedOnResize()
 void MainWindowTest::boxesAreDrawnOverTheirLabels()
 {
     // Each label's last pixel column is its box's first one.
-    const std::pair<ControlId, ControlId> pairs[] = {{ControlId::Label2, ControlId::Text4},
-                                                     {ControlId::Label3, ControlId::Text5},
-                                                     {ControlId::Label4, ControlId::Text7}};
+    const std::pair<ControlId, ControlId> pairs[] = {{ControlId::FirstSetLabel, ControlId::FirstSet},
+                                                     {ControlId::SecondSetLabel, ControlId::SecondSet},
+                                                     {ControlId::SharedDigitsLabel, ControlId::SharedDigits}};
     for (const auto &[label, box] : pairs) {
         const QRect shared = control(label)->geometry() & control(box)->geometry();
         QCOMPARE(shared.width(), 1);
@@ -293,10 +293,10 @@ void MainWindowTest::boxesAreDrawnOverTheirLabels()
 
 void MainWindowTest::tabVisitsTheControlsInOrderAndCycles()
 {
-    const ControlId expected[] = {ControlId::Text4, ControlId::Text2,  ControlId::Command1,
-                                  ControlId::Command2, ControlId::Text3, ControlId::Text5,
-                                  ControlId::Text6, ControlId::Command3, ControlId::Text7,
-                                  ControlId::Text1};
+    const ControlId expected[] = {ControlId::FirstSet, ControlId::SecondDigit,  ControlId::Calculate,
+                                  ControlId::Clear, ControlId::ThirdDigit, ControlId::SecondSet,
+                                  ControlId::TwoLineText, ControlId::Copy, ControlId::SharedDigits,
+                                  ControlId::FirstDigit};
     for (const ControlId id : expected) {
         press(Qt::Key_Tab);
         QCOMPARE(focused()->objectName(), QString::fromLatin1(window::specOf(id).name));
@@ -306,20 +306,20 @@ void MainWindowTest::tabVisitsTheControlsInOrderAndCycles()
 void MainWindowTest::typingTheDrawMovesTheFocusToCalculate()
 {
     type(QStringLiteral("1"));
-    QCOMPARE(focused(), control(ControlId::Text2));
+    QCOMPARE(focused(), control(ControlId::SecondDigit));
     type(QStringLiteral("2"));
-    QCOMPARE(focused(), control(ControlId::Text3));
+    QCOMPARE(focused(), control(ControlId::ThirdDigit));
     type(QStringLiteral("3"));
-    QCOMPARE(focused(), control(ControlId::Command1));
+    QCOMPARE(focused(), control(ControlId::Calculate));
 }
 
 void MainWindowTest::enterOrSpaceOnAFocusedButtonPressesIt_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<int>("key");
-    const std::pair<const char *, ControlId> buttons[] = {{"Command1", ControlId::Command1},
-                                                          {"Command2", ControlId::Command2},
-                                                          {"Command3", ControlId::Command3}};
+    const std::pair<const char *, ControlId> buttons[] = {{"Command1", ControlId::Calculate},
+                                                          {"Command2", ControlId::Clear},
+                                                          {"Command3", ControlId::Copy}};
     const std::pair<const char *, Qt::Key> keys[] = {
         {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
     for (const auto &[buttonName, id] : buttons)
@@ -347,8 +347,8 @@ void MainWindowTest::enterInATextBoxPressesNothing()
     std::transform(buttons.begin(), buttons.end(), spies.begin(), [](QPushButton *button) {
         return std::make_unique<QSignalSpy>(button, &QPushButton::clicked);
     });
-    for (const ControlId id : {ControlId::Text4, ControlId::Text5, ControlId::Text6,
-                               ControlId::Text7, ControlId::Text1}) {
+    for (const ControlId id : {ControlId::FirstSet, ControlId::SecondSet, ControlId::TwoLineText,
+                               ControlId::SharedDigits, ControlId::FirstDigit}) {
         control(id)->setFocus();
         QTest::keyClick(control(id), Qt::Key_Return);
         QTest::keyClick(control(id), Qt::Key_Enter);
@@ -363,20 +363,20 @@ void MainWindowTest::keyboardOnlyRunPutsTheCombinedTextOnTheClipboard()
     QGuiApplication::clipboard()->setText(QStringLiteral("held before"));
     type(QStringLiteral("123"));
     press(Qt::Key_Return);
-    QCOMPARE(boxText(control(ControlId::Text4)), QStringLiteral("4590182"));
-    QCOMPARE(boxText(control(ControlId::Text5)), QStringLiteral("4590736"));
-    QCOMPARE(boxText(control(ControlId::Text7)), QStringLiteral("4590"));
-    QCOMPARE(focused(), control(ControlId::Command3));
+    QCOMPARE(boxText(control(ControlId::FirstSet)), QStringLiteral("4590182"));
+    QCOMPARE(boxText(control(ControlId::SecondSet)), QStringLiteral("4590736"));
+    QCOMPARE(boxText(control(ControlId::SharedDigits)), QStringLiteral("4590"));
+    QCOMPARE(focused(), control(ControlId::Copy));
     press(Qt::Key_Return);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("4590182.3\r\n4590736.3"));
-    QCOMPARE(focused(), control(ControlId::Command3));
+    QCOMPARE(focused(), control(ControlId::Copy));
 }
 
 void MainWindowTest::text6ShowsBothLinesInsideTheBox()
 {
     type(QStringLiteral("123"));
     press(Qt::Key_Return);
-    auto *lines = static_cast<QPlainTextEdit *>(control(ControlId::Text6));
+    auto *lines = static_cast<QPlainTextEdit *>(control(ControlId::TwoLineText));
     QCOMPARE(lines->document()->blockCount(), 2);
     // Both lines lie inside the box's visible area.
     QTextCursor end(lines->document());
@@ -392,8 +392,8 @@ void MainWindowTest::text6ShowsBothLinesInsideTheBox()
 void MainWindowTest::missingInputShowsTheMessageAndReturnsToText1()
 {
     type(QStringLiteral("1"));
-    static_cast<QLineEdit *>(control(ControlId::Text4))->setText(QStringLiteral("kept"));
-    control(ControlId::Command1)->setFocus();
+    static_cast<QLineEdit *>(control(ControlId::FirstSet))->setText(QStringLiteral("kept"));
+    control(ControlId::Calculate)->setFocus();
     const SeenMessage seen = answerMessage([this] { press(Qt::Key_Return); });
     QCOMPARE(seen.text, QStringLiteral("请输入开奖号码"));
     QCOMPARE(seen.title, QStringLiteral("Morvelin"));
@@ -401,8 +401,8 @@ void MainWindowTest::missingInputShowsTheMessageAndReturnsToText1()
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QVERIFY(seen.modal);
     reactivate();
-    QCOMPARE(focused(), control(ControlId::Text1));
-    QCOMPARE(boxText(control(ControlId::Text4)), QStringLiteral("kept"));
+    QCOMPARE(focused(), control(ControlId::FirstDigit));
+    QCOMPARE(boxText(control(ControlId::FirstSet)), QStringLiteral("kept"));
 }
 
 void MainWindowTest::conversionErrorIsReportedAndTheWindowCarriesOn_data()
@@ -420,46 +420,46 @@ void MainWindowTest::conversionErrorIsReportedAndTheWindowCarriesOn()
     QFETCH(QString, draw);
     QFETCH(QString, message);
     if (draw.size() > 3) { // one long middle box
-        static_cast<QLineEdit *>(control(ControlId::Text1))->setText(draw.left(1));
-        static_cast<QLineEdit *>(control(ControlId::Text2))->setText(draw.mid(1, draw.size() - 2));
-        static_cast<QLineEdit *>(control(ControlId::Text3))->setText(draw.right(1));
+        static_cast<QLineEdit *>(control(ControlId::FirstDigit))->setText(draw.left(1));
+        static_cast<QLineEdit *>(control(ControlId::SecondDigit))->setText(draw.mid(1, draw.size() - 2));
+        static_cast<QLineEdit *>(control(ControlId::ThirdDigit))->setText(draw.right(1));
     } else {
         type(draw);
     }
-    QCOMPARE(focused(), control(ControlId::Command1));
+    QCOMPARE(focused(), control(ControlId::Calculate));
     const SeenMessage seen = answerMessage([this] { press(Qt::Key_Return); });
     QCOMPARE(seen.text, message);
     QCOMPARE(seen.title, QStringLiteral("Morvelin"));
     QCOMPARE(seen.buttons, QStringList{QStringLiteral("确定")});
     reactivate();
-    QCOMPARE(focused(), control(ControlId::Command1));
-    for (const ControlId id : {ControlId::Text4, ControlId::Text5, ControlId::Text6, ControlId::Text7})
+    QCOMPARE(focused(), control(ControlId::Calculate));
+    for (const ControlId id : {ControlId::FirstSet, ControlId::SecondSet, ControlId::TwoLineText, ControlId::SharedDigits})
         QVERIFY(boxText(control(id)).isEmpty());
 
     // The window still works: clear, type a valid draw and calculate.
-    control(ControlId::Command2)->setFocus();
+    control(ControlId::Clear)->setFocus();
     press(Qt::Key_Return);
     type(QStringLiteral("123"));
     press(Qt::Key_Return);
-    QCOMPARE(boxText(control(ControlId::Text4)), QStringLiteral("4590182"));
+    QCOMPARE(boxText(control(ControlId::FirstSet)), QStringLiteral("4590182"));
 }
 
 void MainWindowTest::clearEmptiesEveryBoxAndEndsInText1()
 {
     type(QStringLiteral("123"));
     press(Qt::Key_Return);
-    control(ControlId::Command2)->setFocus();
+    control(ControlId::Clear)->setFocus();
     press(Qt::Key_Return);
-    for (const ControlId id : {ControlId::Text1, ControlId::Text2, ControlId::Text3, ControlId::Text4,
-                               ControlId::Text5, ControlId::Text6, ControlId::Text7})
+    for (const ControlId id : {ControlId::FirstDigit, ControlId::SecondDigit, ControlId::ThirdDigit, ControlId::FirstSet,
+                               ControlId::SecondSet, ControlId::TwoLineText, ControlId::SharedDigits})
         QVERIFY(boxText(control(id)).isEmpty());
-    QCOMPARE(focused(), control(ControlId::Text1));
+    QCOMPARE(focused(), control(ControlId::FirstDigit));
 }
 
 void MainWindowTest::textBoxesHaveNoLengthLimit()
 {
     const QString longText(100000, QLatin1Char('7'));
-    auto *box = static_cast<QLineEdit *>(control(ControlId::Text4));
+    auto *box = static_cast<QLineEdit *>(control(ControlId::FirstSet));
     box->setText(longText);
     QCOMPARE(box->text().size(), longText.size());
 }
@@ -467,7 +467,7 @@ void MainWindowTest::textBoxesHaveNoLengthLimit()
 void MainWindowTest::contextMenusAreInChinese()
 {
     // A right click on a box pops its menu up; read its first entry.
-    QWidget *box = control(ControlId::Text4);
+    QWidget *box = control(ControlId::FirstSet);
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
                                  box->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(box, &rightClick);
@@ -496,30 +496,30 @@ void MainWindowTest::hugePastedDrawEndsInOneOfTheFourOutcomes()
     QFETCH(QString, message);
     QGuiApplication::clipboard()->setText(pasted);
     QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(static_cast<QLineEdit *>(control(ControlId::Text1))->text().size(), pasted.size());
+    QCOMPARE(static_cast<QLineEdit *>(control(ControlId::FirstDigit))->text().size(), pasted.size());
     type(QStringLiteral("23"));
-    QCOMPARE(focused(), control(ControlId::Command1));
+    QCOMPARE(focused(), control(ControlId::Calculate));
 
     if (message.isEmpty()) {
         press(Qt::Key_Return);
-        QCOMPARE(boxText(control(ControlId::Text4)), QStringLiteral("1458092")); // draw 0, 2, 3
-        QCOMPARE(focused(), control(ControlId::Command3));
+        QCOMPARE(boxText(control(ControlId::FirstSet)), QStringLiteral("1458092")); // draw 0, 2, 3
+        QCOMPARE(focused(), control(ControlId::Copy));
     } else {
         const SeenMessage seen = answerMessage([this] { press(Qt::Key_Return); });
         QCOMPARE(seen.text, message);
         for (const ControlId id :
-             {ControlId::Text4, ControlId::Text5, ControlId::Text6, ControlId::Text7})
+             {ControlId::FirstSet, ControlId::SecondSet, ControlId::TwoLineText, ControlId::SharedDigits})
             QVERIFY(boxText(control(id)).isEmpty());
         reactivate();
     }
 
     // Still usable: clear, then a draw from the keyboard.
-    control(ControlId::Command2)->setFocus();
+    control(ControlId::Clear)->setFocus();
     press(Qt::Key_Return);
-    QCOMPARE(focused(), control(ControlId::Text1));
+    QCOMPARE(focused(), control(ControlId::FirstDigit));
     type(QStringLiteral("123"));
     press(Qt::Key_Return);
-    QCOMPARE(boxText(control(ControlId::Text4)), QStringLiteral("4590182"));
+    QCOMPARE(boxText(control(ControlId::FirstSet)), QStringLiteral("4590182"));
 }
 
 void MainWindowTest::everyControlHasAChineseAccessibleName_data()
@@ -588,7 +588,7 @@ void MainWindowTest::highDensityScalingTakesEffect()
                               ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
                               : 1.0;
     QCOMPARE(m_window->devicePixelRatio(), factor);
-    QCOMPARE(control(ControlId::Text4)->geometry(), QRect(160, 128, 145, 33));
+    QCOMPARE(control(ControlId::FirstSet)->geometry(), QRect(160, 128, 145, 33));
     const QPixmap shot = m_window->grab();
     QCOMPARE(shot.size(), QSize(369, 340) * factor);
 }
