@@ -125,6 +125,8 @@ TEST(CalculateTest, UnusualInputRunsThroughMechanically)
         // three equal six-character values: three-pair branch on 32767
         {"sixCharacterValue", u"32767.", u"32767.", u"32767.", u"145890327", u"145890767",
          u"1458907"},
+        // the shared digits keep the first set's order, not the second's
+        {"sharedInFirstSetOrder", u"0", u"0", u"12", u"0912182", u"0912645", u"091212"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -139,6 +141,7 @@ TEST(CalculateTest, UnusualInputRunsThroughMechanically)
 TEST(CalculateTest, ConversionErrorsArriveInBoxOrder)
 {
     const std::u16string nines(400, u'9');
+    const std::u16string tenPowerOf400 = u"1" + std::u16string(400, u'0');
     struct Row {
         const char *name;
         std::u16string_view a, b, c;
@@ -149,6 +152,7 @@ TEST(CalculateTest, ConversionErrorsArriveInBoxOrder)
         {"letterInLastBox", u"1", u"2", u"z", false},
         {"fullWidthLetter", u"\uFF41", u"2", u"3", false},
         {"hugeNumber", nines, u"2", u"3", true},
+        {"hugeNumberEndingInZero", tenPowerOf400, u"2", u"3", true},
         {"letterBeforeOverflow", u"a", nines, u"3", false},
         {"overflowBeforeLetter", nines, u"a", u"3", true},
         {"sixteenBitOverflow", u"400000", u"400000", u"400000", true},

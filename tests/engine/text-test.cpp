@@ -61,6 +61,7 @@ TEST(TextTest, HugeValuesOverflowAndTinyValuesReadAsZero)
 {
     EXPECT_THROW(toNumber(repeated(u"9", 400)), engine::Overflow);
     EXPECT_THROW(toNumber(u"-" + repeated(u"9", 400)), engine::Overflow);
+    EXPECT_THROW(toNumber(u"1" + repeated(u"0", 400)), engine::Overflow);
     EXPECT_THROW(toNumber(repeated(u"0", 400) + repeated(u"9", 400) + u".5"), engine::Overflow);
     EXPECT_EQ(toNumber(u"0." + repeated(u"0", 400) + u"1"), 0.0);
     EXPECT_EQ(toNumber(u"-." + repeated(u"0", 400) + u"1"), 0.0);
