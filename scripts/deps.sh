@@ -5,6 +5,7 @@
 #   scripts/deps.sh run     build and run the app
 #   scripts/deps.sh test    everything the tests, benchmarks and checks need
 #   scripts/deps.sh fuzz    the fuzzer build alone
+#   scripts/deps.sh windows the Windows cross build, its packages and Wine
 set -euo pipefail
 
 build=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev)
@@ -12,18 +13,22 @@ runtime=(qt6-qpa-plugins qt6-translations-l10n fonts-noto-cjk)
 test=(libgtest-dev libbenchmark-dev libxcb1-dev xvfb xdotool xclip x11-utils desktop-file-utils appstream dpkg-dev file)
 fuzz=(clang libclang-rt-14-dev libgtest-dev)
 analysis=(clang-tidy cppcheck gcovr)
+# dpkg-dev: apt-get source unpacks with dpkg-source; imagemagick: screenshots.
+windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis dpkg-dev
+    xvfb xdotool xclip x11-utils imagemagick fonts-noto-cjk perl)
 
 case ${1:-} in
 run) wanted=("${build[@]}" "${runtime[@]}") ;;
 test) wanted=("${build[@]}" "${runtime[@]}" "${test[@]}" "${fuzz[@]}" "${analysis[@]}") ;;
 fuzz) wanted=(cmake ninja-build "${fuzz[@]}") ;;
-*) echo "usage: $0 run|test|fuzz" >&2; exit 2 ;;
+windows) wanted=("${build[@]}" "${windows[@]}") ;;
+*) echo "usage: $0 run|test|fuzz|windows" >&2; exit 2 ;;
 esac
 
 missing=()
 for package in "${wanted[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

@@ -1,15 +1,39 @@
 #!/usr/bin/env bash
 # Drives the built app in a real X server as a person would: keys typed with
-# xdotool, the clipboard read back with xclip and compared byte for byte.
+# xdotool, the clipboard read back and compared byte for byte.
 #
-#   real-window-test.sh APP [SCREENSHOT.png]
+#   real-window-test.sh [OPTIONS] [--] APP [ARG...]
+#     --read-clipboard CMD  prints the clipboard (default: xclip -o -selection clipboard)
+#     --class NAME          the window's expected WM_CLASS (default: morvelin)
+#     --icon-size N         an N x N window icon must be set (default: 48)
+#     --message-copy        Ctrl+C in a message box copies its text (Windows does),
+#                           so the messages' texts are checked too
+#     --screenshot FILE     a PNG of the window after the draw 1 2 3
+#     --timeout S           how long the window may take to appear (default: 10)
 #
 # Xvfb has no window manager, so nothing gives a window the keyboard focus:
 # the test does the window manager's part with `xdotool windowfocus`.
 set -euo pipefail
 
-app=$1
-screenshot=${2:-}
+read_clipboard="xclip -o -selection clipboard"
+class=morvelin
+icon_size=48
+message_copy=false
+screenshot=
+timeout=10
+while [ $# -gt 0 ]; do
+    case $1 in
+    --read-clipboard) read_clipboard=$2; shift 2 ;;
+    --class) class=$2; shift 2 ;;
+    --icon-size) icon_size=$2; shift 2 ;;
+    --message-copy) message_copy=true; shift ;;
+    --screenshot) screenshot=$2; shift 2 ;;
+    --timeout) timeout=$2; shift 2 ;;
+    --) shift; break ;;
+    *) break ;;
+    esac
+done
+[ $# -gt 0 ] || { echo "usage: $0 [OPTIONS] [--] APP [ARG...]" >&2; exit 2; }
 for tool in Xvfb xdotool xclip xprop; do
     command -v "$tool" >/dev/null || { echo "real-window-test: $tool is missing"; exit 1; }
 done
@@ -32,74 +56,125 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$work/display")
 export LC_ALL=C.UTF-8
 
+passed=0
 fail() { echo "real-window-test: FAIL: $*"; exit 1; }
-pass() { echo "real-window-test: ok: $*"; }
+pass() { echo "real-window-test: ok: $*"; passed=$((passed + 1)); }
 
-# Waits until a window named Morvelin other than $1 is mapped; prints its id.
-wait_window() {
-    local other=${1:-none} id
-    for _ in $(seq 200); do
-        for id in $(xdotool search --onlyvisible --name '^Morvelin$' 2>/dev/null); do
-            [ "$id" != "$other" ] && { echo "$id"; return 0; }
-        done
+# Polls until the command succeeds, for at most $1 seconds.
+within() {
+    local seconds=$1
+    shift
+    local end=$((SECONDS + seconds + 1))
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
         sleep 0.05
+    done
+}
+
+visible_windows() { xdotool search --onlyvisible --name '^Morvelin$' 2>/dev/null || true; }
+
+# Prints the id of a mapped window named Morvelin other than $1.
+new_window() {
+    local id
+    for id in $(visible_windows); do
+        [ "$id" != "$1" ] && { echo "$id"; return 0; }
     done
     return 1
 }
+wait_window() { within "$timeout" new_window "${1:-none}"; }
 
+gone() {
+    local shown
+    shown=$(visible_windows)
+    ! grep -qx "$1" <<<"$shown"
+}
+
+# X delivers focus changes and keys in order, so keys sent after this reach
+# the window that has just been focused.
 focus() {
     xdotool windowfocus --sync "$1"
     xdotool mousemove 790 590 # the pointer off the window
-    sleep 0.2
 }
 
-"$app" 2>"$work/app.log" &
+has_icon() {
+    local icon
+    icon=$(xprop -id "$main" _NET_WM_ICON 2>/dev/null) || return 1
+    [[ $icon == *"Icon ($icon_size x $icon_size)"* ]]
+}
+
+clipboard_is() {
+    $read_clipboard >"$work/clipboard" 2>/dev/null || true
+    cmp -s "$work/clipboard" "$1"
+}
+expect_clipboard() { # FILE WHAT
+    if ! within 10 clipboard_is "$1"; then
+        echo "clipboard:"; od -c "$work/clipboard" | head; echo "expected:"; od -c "$1" | head
+        fail "$2"
+    fi
+}
+
+# Answers the message box that the last key opened: checks its text where the
+# platform can copy it, then closes it with Enter.
+answer_message() { # TEXT
+    local box
+    box=$(wait_window "$main") || fail "no message box for: $1"
+    focus "$box"
+    if $message_copy; then
+        xdotool key ctrl+c
+        within 10 message_copied "$1" || { cat "$work/clipboard"; fail "the message box does not say $1"; }
+    fi
+    xdotool key Return
+    within 10 gone "$box" || fail "Enter did not close the message box"
+    focus "$main"
+}
+message_copied() {
+    $read_clipboard >"$work/clipboard" 2>/dev/null || true
+    grep -qF "$1" "$work/clipboard"
+}
+
+"$@" 2>"$work/app.log" &
 app_pid=$!
 pids+=("$app_pid")
-main=$(wait_window) || fail "the window never appeared"
+main=$(wait_window) || { cat "$work/app.log"; fail "the window never appeared"; }
 focus "$main"
 
 wm_class=$(xprop -id "$main" WM_CLASS)
-[[ $wm_class == *'"morvelin"'* ]] || fail "WM_CLASS is $wm_class"
-for _ in $(seq 50); do
-    xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (48 x 48)' && break
-    sleep 0.1
-done
-xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (48 x 48)' || fail "no 48 x 48 window icon"
+[[ ${wm_class,,} == *"\"${class,,}\""* ]] || fail "WM_CLASS is $wm_class"
+within 10 has_icon || fail "no $icon_size x $icon_size window icon"
 pass "window mapped with its class and icon"
 
-# Calculate with empty boxes: Tab from Text1 reaches Calculate third.
-xdotool key --delay 80 Tab Tab Tab Return
-box=$(wait_window "$main") || fail "no message box for missing input"
-focus "$box"
-xdotool key Return
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Morvelin$' | grep -qx "$box" || break
-    sleep 0.05
-done
-pass "missing input opened a message box that Enter closed"
-
-# The draw 1, 2, 3, then Enter on Calculate and Enter on Copy.
-focus "$main"
+# Calculate with empty boxes: Tab from Text1 reaches Calculate third; closing
+# the message puts the focus back in Text1.
+printf 'held before' >"$work/held"
 printf 'held before' | xclip -selection clipboard -i
-# X delivers the keys in order, so each one reaches the control the one
-# before it moved the focus to.
+xdotool key --delay 80 Tab Tab Tab Return
+answer_message "请输入开奖号码"
+pass "missing input: the message box, closed with Enter"
+
+# A letter: the type mismatch, and no result box is written. From Calculate,
+# five Tabs reach Copy, which then puts the empty two-line text on the clipboard.
+xdotool type --delay 120 a23
+xdotool key Return
+answer_message "类型不匹配：输入的不是数字"
+xdotool key --delay 80 Tab Tab Tab Tab Tab Return
+: >"$work/empty"
+expect_clipboard "$work/empty" "a letter in the draw wrote the two-line text"
+pass "a letter: the type mismatch, and nothing written"
+
+# Back to Clear (Shift+Tab four times from Copy), then the draw 1, 2, 3 and
+# Enter on Calculate and Enter on Copy.
+xdotool key --delay 80 shift+Tab shift+Tab shift+Tab shift+Tab Return
 xdotool type --delay 120 123
 xdotool key --delay 120 Return Return
 printf '4590182.3\r\n4590736.3' >"$work/expected"
-for _ in $(seq 100); do
-    xclip -o -selection clipboard >"$work/clipboard" 2>/dev/null || true
-    cmp -s "$work/clipboard" "$work/expected" && break
-    sleep 0.1
-done
-if ! cmp -s "$work/clipboard" "$work/expected"; then
-    echo "clipboard:"; od -c "$work/clipboard" | head
-    fail "the clipboard does not hold the combined text"
-fi
-pass "Enter, Enter put the combined text on the clipboard byte for byte"
+expect_clipboard "$work/expected" "the clipboard does not hold the combined text"
+pass "Clear, then 1 2 3 Enter Enter put the combined text on the clipboard byte for byte"
 
-[ -n "$screenshot" ] && command -v import >/dev/null && import -window "$main" "$screenshot"
+if [ -n "$screenshot" ]; then
+    command -v import >/dev/null || fail "import (ImageMagick) is missing for the screenshot"
+    import -window "$main" "$screenshot"
+fi
 
 kill -0 "$app_pid" 2>/dev/null || fail "the app died"
 xdotool windowclose "$main" 2>/dev/null || kill "$app_pid"
-echo "real-window-test: 3 passed, 0 failed"
+echo "real-window-test: $passed passed, 0 failed"
