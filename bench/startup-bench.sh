@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of the app against an empty Qt window (the
-# toolkit's floor), in a private Xvfb.
+# Start-up time (to the map and to the end of the first paint) and peak memory
+# of the app against two floors, in a private Xvfb: the same Qt window with
+# four labels of Chinese text in the layout's four faces, and the empty window.
 #
 #   bench/startup-bench.sh [BUILD_DIR] [RUNS] [APP]
 # BUILD_DIR defaults to build/dev, RUNS to 30, APP to BUILD_DIR/app/morvelin
@@ -19,4 +20,4 @@ export DISPLAY=:$(cat "$work/display")
 export XDG_RUNTIME_DIR=$work
 chmod 700 "$work"
 
-"$build/bench/startup-probe" "$runs" "$app" "$build/bench/startup-floor"
+"$build/bench/startup-probe" "$runs" "$app" "$build/bench/startup-text-floor" "$build/bench/startup-floor"
