@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
+#include <QValidator>
 
 #include <algorithm>
 #include <limits>
@@ -34,6 +35,24 @@ QFont fontOf(const FontSpec &spec)
     return font;
 }
 
+// Keeps a single-line box to one line, however the text arrives: typed,
+// pasted, dropped or set from code (QLineEdit runs its validator on each).
+class SingleLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &pos) const override
+    {
+        const SingleLineText kept =
+            singleLine(input.toStdU16String(), static_cast<std::size_t>(std::max(pos, 0)));
+        if (kept.text.size() != static_cast<std::size_t>(input.size())) {
+            input = fromUtf16(kept.text);
+            pos = static_cast<int>(kept.cursor);
+        }
+        return Acceptable;
+    }
+};
+
 QWidget *createControl(const ControlSpec &spec, QWidget *parent)
 {
     const QString caption = QString::fromUtf8(spec.caption);
@@ -47,6 +66,7 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(caption, parent);
         box->setMaxLength(std::numeric_limits<int>::max());
+        box->setValidator(new SingleLineValidator(box));
         return box;
     }
     case ControlKind::MultiLineTextBox: {

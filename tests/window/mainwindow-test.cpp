@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -70,6 +72,8 @@ private slots:
     void conversionErrorIsReportedAndTheWindowCarriesOn();
     void clearEmptiesEveryBoxAndEndsInText1();
     void textBoxesHaveNoLengthLimit();
+    void singleLineBoxesKeepTheFirstLine_data();
+    void singleLineBoxesKeepTheFirstLine();
     void contextMenusAreInChinese();
     void everyControlHasAChineseAccessibleName_data();
     void everyControlHasAChineseAccessibleName();
@@ -447,6 +451,59 @@ void MainWindowTest::textBoxesHaveNoLengthLimit()
     auto *box = static_cast<QLineEdit *>(control(ControlId::FirstSet));
     box->setText(longText);
     QCOMPARE(box->text().size(), longText.size());
+}
+
+void MainWindowTest::singleLineBoxesKeepTheFirstLine_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("before"); // the box's text, the cursor after its first character
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+    const auto id = [](ControlId box) { return int(box); };
+    QTest::newRow("spreadsheetCell") << id(ControlId::FirstDigit) << "paste" << "" << "7\r\n" << "7";
+    QTest::newRow("lineFeed") << id(ControlId::SecondDigit) << "paste" << "" << "7\n8" << "7";
+    QTest::newRow("carriageReturn") << id(ControlId::ThirdDigit) << "drop" << "" << "7\r8" << "7";
+    QTest::newRow("lineSeparator") << id(ControlId::SharedDigits) << "set" << ""
+                                   << QStringLiteral("4590\u20283") << "4590";
+    QTest::newRow("paragraphSeparator") << id(ControlId::FirstSet) << "inputMethod" << ""
+                                        << QStringLiteral("5\u20296") << "5";
+    QTest::newRow("breakFirst") << id(ControlId::SecondSet) << "paste" << "" << "\r\n7" << "";
+    QTest::newRow("intoTheMiddle") << id(ControlId::FirstSet) << "paste" << "19" << "2\r\n3" << "129";
+    QTest::newRow("tabAndNoBreakSpaceStay") << id(ControlId::FirstDigit) << "paste" << ""
+                                            << QStringLiteral("\t7\u00A0") << QStringLiteral("\t7\u00A0");
+}
+
+void MainWindowTest::singleLineBoxesKeepTheFirstLine()
+{
+    QFETCH(int, box);
+    QFETCH(QString, how);
+    QFETCH(QString, before);
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    auto *line = static_cast<QLineEdit *>(control(static_cast<ControlId>(box)));
+    line->setText(before);
+    line->setFocus();
+    line->setCursorPosition(std::min<int>(1, before.size()));
+    if (how == "paste") {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+    } else if (how == "drop") {
+        QMimeData dropped;
+        dropped.setText(text);
+        // Qt hands a drop to the widget the drag entered.
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(line, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(line, &drop);
+    } else if (how == "inputMethod") {
+        QInputMethodEvent committed;
+        committed.setCommitString(text);
+        QApplication::sendEvent(line, &committed);
+    } else {
+        line->setText(text);
+    }
+    QCOMPARE(line->text(), kept);
 }
 
 void MainWindowTest::contextMenusAreInChinese()
