@@ -72,6 +72,10 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
     case ControlKind::MultiLineTextBox: {
         auto *box = new QPlainTextEdit(caption, parent);
         box->setTabChangesFocus(true);
+        // Unwrapped, a megabyte pasted in lays out in well under a second;
+        // wrapped at the box's width it froze the window for over a minute.
+        // The two result lines fit the width either way.
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // Two lines fit the box's height only without the document's margin.
