@@ -102,17 +102,22 @@ void setTextColour(QWidget *control, const Rgb &colour)
     control->setPalette(palette);
 }
 
-// "宋体" and "黑体" stay the names in the table, so a system that has them uses
-// them; elsewhere a Song-style serif and a Hei-style sans face with Simplified
-// Chinese glyph forms stand in.
+// "宋体" and "黑体" stay the names in the table, so a system that has them (a
+// Chinese Windows) uses them; elsewhere a Song-style serif and a Hei-style
+// sans face with Simplified Chinese glyph forms stand in: the same faces under
+// their English names (a Windows in another language), Noto or Source Han
+// (Linux), and last Microsoft YaHei, which every Windows 10 has, so that the
+// captions never show boxes.
 void registerFontSubstitutes()
 {
     QFont::insertSubstitutions(QString::fromUtf8(SongTi),
-                               {QStringLiteral("Noto Serif CJK SC"),
+                               {QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
+                                QStringLiteral("Noto Serif CJK SC"),
                                 QStringLiteral("Source Han Serif SC"),
-                                QStringLiteral("AR PL UMing CN")});
+                                QStringLiteral("AR PL UMing CN"), QStringLiteral("Microsoft YaHei")});
     QFont::insertSubstitutions(QString::fromUtf8(HeiTi),
-                               {QStringLiteral("Noto Sans CJK SC"),
+                               {QStringLiteral("SimHei"), QStringLiteral("Microsoft YaHei"),
+                                QStringLiteral("Noto Sans CJK SC"),
                                 QStringLiteral("Source Han Sans SC"),
                                 QStringLiteral("WenQuanYi Zen Hei")});
 }

@@ -172,7 +172,9 @@ pass "Clear, then 1 2 3 Enter Enter put the combined text on the clipboard byte 
 
 if [ -n "$screenshot" ]; then
     command -v import >/dev/null || fail "import (ImageMagick) is missing for the screenshot"
-    import -window "$main" "$screenshot"
+    # Without dates, so an unchanged window gives the same file.
+    import -window "$main" +set date:create +set date:modify \
+        -define png:exclude-chunks=date,time "$screenshot"
 fi
 
 kill -0 "$app_pid" 2>/dev/null || fail "the app died"
