@@ -2,11 +2,12 @@
 # Builds the Debian package with cpack and checks its file name, its files
 # and its Depends (the discovered Qt libraries plus fonts and translations).
 #
-#   deb-test.sh BUILD_DIR APP_ID VERSION
+#   deb-test.sh BUILD_DIR APP_ID VERSION SUMMARY
 set -euo pipefail
 build=$1
 id=$2
 version=$3
+summary=$4
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
@@ -33,5 +34,16 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
 done
 [ "$(dpkg-deb -f "$deb" Package)" = morvelin ] || { echo "FAIL: package name"; failed=$((failed + 1)); }
 
-echo "deb: $((14 - failed)) passed, $failed failed"
+# The summary once, on the first line; the long description's lines indented
+# by one space, none of them a CMake list separator.
+description=$(dpkg-deb -f "$deb" Description)
+echo "Description: $description"
+[ "${description%%$'\n'*}" = "$summary" ] || { echo "FAIL: the first line is not the summary"; failed=$((failed + 1)); }
+[ "$(grep -cF "$summary" <<<"$description")" = 1 ] || { echo "FAIL: the summary is repeated"; failed=$((failed + 1)); }
+body=$(tail -n +2 <<<"$description")
+if [ -z "$body" ] || grep -qvE '^ [^ ;]' <<<"$body"; then
+    echo "FAIL: the long description is missing or a line is not ' text'"; failed=$((failed + 1))
+fi
+
+echo "deb: $((17 - failed)) passed, $failed failed"
 [ "$failed" -eq 0 ]
