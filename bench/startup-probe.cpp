@@ -172,7 +172,9 @@ int main(int argc, char *argv[])
     };
     std::vector<Medians> medians;
     for (std::size_t p = 0; p < programs.size(); ++p) {
-        std::vector<double> maps, paints, peaks;
+        std::vector<double> maps;
+        std::vector<double> paints;
+        std::vector<double> peaks;
         for (const Sample &sample : samples[p]) {
             maps.push_back(sample.mapMs);
             paints.push_back(sample.paintMs);

@@ -109,15 +109,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto &sets = std::get<engine::DrawSets>(result);
     check(sets.combinedText == sets.firstSet + u".3\r\n" + sets.secondSet + u".3");
     std::u16string common;
-    const std::u16string &first = sets.firstSet;
+    const std::u16string &firstSet = sets.firstSet;
     const auto keep = [&](std::size_t at) {
-        if (at < first.size() && sets.secondSet.find(first[at]) != std::u16string::npos)
-            common += first[at];
+        if (at < firstSet.size() && sets.secondSet.find(firstSet[at]) != std::u16string::npos)
+            common += firstSet[at];
     };
     for (std::size_t at = 0; at < 6; ++at)
         keep(at);
-    if (!first.empty())
-        keep(first.size() - 1);
+    if (!firstSet.empty())
+        keep(firstSet.size() - 1);
     check(sets.commonDigits == common);
 
     if (isSingleDigit(trimmed(texts[0])) && isSingleDigit(trimmed(texts[1])) &&

@@ -254,8 +254,8 @@ void MainWindowTest::chineseCaptionsHaveGlyphs()
 void MainWindowTest::layoutStaysFixedOnResize()
 {
     std::vector<QRect> before;
-    for (const auto &spec : ControlTable)
-        before.push_back(control(spec.id)->geometry());
+    std::transform(ControlTable.begin(), ControlTable.end(), std::back_inserter(before),
+                   [this](const auto &spec) { return control(spec.id)->geometry(); });
     for (const QSize size : {QSize(900, 700), QSize(120, 90), QSize(369, 340)}) {
         m_window->resize(size);
         QApplication::processEvents();
@@ -484,7 +484,7 @@ void MainWindowTest::singleLineBoxesKeepTheFirstLine()
     auto *line = static_cast<QLineEdit *>(control(static_cast<ControlId>(box)));
     line->setText(before);
     line->setFocus();
-    line->setCursorPosition(std::min<int>(1, before.size()));
+    line->setCursorPosition(before.isEmpty() ? 0 : 1);
     if (how == "paste") {
         QGuiApplication::clipboard()->setText(text);
         QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
