@@ -90,6 +90,10 @@ inline constexpr const char *WindowTitle = "Morvelin";
 inline constexpr int ClientWidth = 5535;  // twips
 inline constexpr int ClientHeight = 5100; // twips
 
+// The message boxes are at least this wide, so that a title bar has room for
+// the whole caption beside its close button.
+inline constexpr int MessageBoxMinimumWidth = 3600; // twips
+
 inline constexpr int TwipsPerPixel = 15;
 
 // Device-independent pixels; the toolkit scales them on high-density screens.

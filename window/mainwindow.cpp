@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDirIterator>
 #include <QFont>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QTimer>
 #include <QTranslator>
 #include <QValidator>
@@ -263,12 +265,20 @@ void MainWindow::setFocus(ControlId control)
 void MainWindow::showMessage(std::u16string_view message)
 {
     QMessageBox box(this);
+    // A fixed-size box with a close button only: no minimise or maximise.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     box.setWindowTitle(QString::fromUtf8(WindowTitle));
     box.setText(fromUtf16(message));
     box.setTextFormat(Qt::PlainText);
     box.setIcon(QMessageBox::NoIcon);
     // Our own button, so it reads the same on every desktop.
     box.setDefaultButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
+    // The box sizes itself to its layout's minimum; a row of this width under
+    // everything sets that.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(pixels(MessageBoxMinimumWidth), 0, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }
 

@@ -10,6 +10,8 @@
 #                           so the messages' texts are checked too
 #     --screenshot FILE     a PNG of the window after the draw 1 2 3
 #     --timeout S           how long the window may take to appear (default: 10)
+#     --message-width N     the least width of a message box (default: 240)
+#     --no-size-hints       the toolkit sets no X size hints (Wine keeps sizes itself)
 #
 # Xvfb has no window manager, so nothing gives a window the keyboard focus:
 # the test does the window manager's part with `xdotool windowfocus`.
@@ -21,6 +23,8 @@ icon_size=48
 message_copy=false
 screenshot=
 timeout=10
+message_width=240
+size_hints=true
 while [ $# -gt 0 ]; do
     case $1 in
     --read-clipboard) read_clipboard=$2; shift 2 ;;
@@ -29,6 +33,8 @@ while [ $# -gt 0 ]; do
     --message-copy) message_copy=true; shift ;;
     --screenshot) screenshot=$2; shift 2 ;;
     --timeout) timeout=$2; shift 2 ;;
+    --message-width) message_width=$2; shift 2 ;;
+    --no-size-hints) size_hints=false; shift ;;
     --) shift; break ;;
     *) break ;;
     esac
@@ -118,6 +124,7 @@ expect_clipboard() { # FILE WHAT
 answer_message() { # TEXT
     local box
     box=$(wait_window "$main") || fail "no message box for: $1"
+    message_box_is_fixed "$box"
     focus "$box"
     if $message_copy; then
         xdotool key ctrl+c
@@ -126,6 +133,23 @@ answer_message() { # TEXT
     xdotool key Return
     within 10 gone "$box" || fail "Enter did not close the message box"
     focus "$main"
+}
+# The box is wide enough for its caption on a title bar and tells the window
+# manager it has no minimise or maximise function; where the toolkit sets X
+# size hints, they fix its size.
+message_box_is_fixed() {
+    local hints min max motif functions WIDTH=0 HEIGHT X Y SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    [ "$WIDTH" -ge "$message_width" ] || fail "the message box is $WIDTH px wide, under $message_width"
+    hints=$(xprop -id "$1" WM_NORMAL_HINTS _MOTIF_WM_HINTS)
+    motif=$(sed -n 's/^_MOTIF_WM_HINTS.* = //p' <<<"$hints")
+    functions=$(cut -d, -f2 <<<"$motif")
+    (((functions & 0x19) == 0)) || fail "the message box offers minimise or maximise: $motif"
+    if $size_hints; then
+        min=$(sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1x\2/p' <<<"$hints")
+        max=$(sed -n 's/.*maximum size: \([0-9]*\) by \([0-9]*\).*/\1x\2/p' <<<"$hints")
+        [ -n "$min" ] && [ "$min" = "$max" ] || fail "the message box is not of fixed size: $hints"
+    fi
 }
 message_copied() {
     $read_clipboard >"$work/clipboard" 2>/dev/null || true
