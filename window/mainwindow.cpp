@@ -187,9 +187,17 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     connectHandlers();
     control(ControlId::FirstDigit)->setFocus();
     QCoreApplication::instance()->installEventFilter(new TranslationLoader(this));
-    // Decoding the icon's images is not needed to map the window; the window
-    // manager picks the icon up once it is set.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
+}
+
+void MainWindow::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // Decoding the icon's images is not needed to show the window: it waits
+    // until the first paint is done, and the window manager picks it up then.
+    if (!m_iconSet) {
+        m_iconSet = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
+    }
 }
 
 void MainWindow::buildControls()

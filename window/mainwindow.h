@@ -19,6 +19,9 @@ public:
     // cppcheck-suppress CastIntegerToAddressAtReturn ; the array holds pointers
     QWidget *control(ControlId id) const { return m_controls[static_cast<std::size_t>(id)]; }
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void buildControls();
     void connectHandlers();
@@ -33,6 +36,7 @@ private:
 
     std::array<QWidget *, ControlCount> m_controls{};
     Handlers m_handlers{*this};
+    bool m_iconSet = false;
 };
 
 } // namespace window
