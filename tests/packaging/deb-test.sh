@@ -17,11 +17,13 @@ deb=$out/morvelin_${version}_amd64.deb
 [ -f "$deb" ] || { echo "FAIL: no $deb"; ls "$out"; exit 1; }
 
 failed=0
+# Whether $2, a list of lines, holds the line $1.
+has_line() { [[ $'\n'$2$'\n' == *$'\n'$1$'\n'* ]]; }
 files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for file in ./usr/bin/morvelin ./usr/share/applications/$id.desktop \
     ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
     ./usr/share/icons/hicolor/48x48/apps/$id.png; do
-    grep -qx "$file" <<<"$files" || { echo "FAIL: $file is not in the package"; failed=$((failed + 1)); }
+    has_line "$file" "$files" || { echo "FAIL: $file is not in the package"; failed=$((failed + 1)); }
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -29,7 +31,7 @@ echo "Depends: $depends"
 names=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
     qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n; do
-    grep -qxF "$package" <<<"$names" ||
+    has_line "$package" "$names" ||
         { echo "FAIL: Depends lacks $package"; failed=$((failed + 1)); }
 done
 [ "$(dpkg-deb -f "$deb" Package)" = morvelin ] || { echo "FAIL: package name"; failed=$((failed + 1)); }
@@ -41,7 +43,8 @@ echo "Description: $description"
 [ "${description%%$'\n'*}" = "$summary" ] || { echo "FAIL: the first line is not the summary"; failed=$((failed + 1)); }
 [ "$(grep -cF "$summary" <<<"$description")" = 1 ] || { echo "FAIL: the summary is repeated"; failed=$((failed + 1)); }
 body=$(tail -n +2 <<<"$description")
-if [ -z "$body" ] || grep -qvE '^ [^ ;]' <<<"$body"; then
+malformed=$(grep -cvE '^ [^ ;]' <<<"$body" || true)
+if [ -z "$body" ] || [ "$malformed" != 0 ]; then
     echo "FAIL: the long description is missing or a line is not ' text'"; failed=$((failed + 1))
 fi
 

@@ -55,13 +55,6 @@ trap cleanup EXIT
 trap 'echo "real-window-test: FAIL: line $LINENO: $BASH_COMMAND"' ERR
 
 # -noreset: by default Xvfb restarts whenever its last client leaves.
-Xvfb -displayfd 3 -screen 0 800x600x24 -noreset -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "real-window-test: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
-export LC_ALL=C.UTF-8
-
 passed=0
 fail() { echo "real-window-test: FAIL: $*"; exit 1; }
 pass() { echo "real-window-test: ok: $*"; passed=$((passed + 1)); }
@@ -76,6 +69,12 @@ within() {
         sleep 0.05
     done
 }
+
+Xvfb -displayfd 3 -screen 0 800x600x24 -noreset -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+within 5 test -s "$work/display" || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
+export DISPLAY=:$(cat "$work/display")
+export LC_ALL=C.UTF-8
 
 visible_windows() { xdotool search --onlyvisible --name '^Morvelin$' 2>/dev/null || true; }
 
@@ -92,7 +91,7 @@ wait_window() { within "$timeout" new_window "${1:-none}"; }
 gone() {
     local shown
     shown=$(visible_windows)
-    ! grep -qx "$1" <<<"$shown"
+    [[ $'\n'$shown$'\n' != *$'\n'$1$'\n'* ]]
 }
 
 # X delivers focus changes and keys in order, so keys sent after this reach
@@ -108,10 +107,10 @@ has_icon() {
     [[ $icon == *"Icon ($icon_size x $icon_size)"* ]]
 }
 
-clipboard_is() {
-    $read_clipboard >"$work/clipboard" 2>/dev/null || true
-    cmp -s "$work/clipboard" "$1"
-}
+# Reads the clipboard into $work/clipboard.
+read_clipboard() { $read_clipboard >"$work/clipboard" 2>/dev/null || true; }
+clipboard_is() { read_clipboard && cmp -s "$work/clipboard" "$1"; }
+clipboard_holds() { read_clipboard && grep -qF "$1" "$work/clipboard"; }
 expect_clipboard() { # FILE WHAT
     if ! within 10 clipboard_is "$1"; then
         echo "clipboard:"; od -c "$work/clipboard" | head; echo "expected:"; od -c "$1" | head
@@ -128,7 +127,7 @@ answer_message() { # TEXT
     focus "$box"
     if $message_copy; then
         xdotool key ctrl+c
-        within 10 message_copied "$1" || { cat "$work/clipboard"; fail "the message box does not say $1"; }
+        within 10 clipboard_holds "$1" || { cat "$work/clipboard"; fail "the message box does not say $1"; }
     fi
     xdotool key Return
     within 10 gone "$box" || fail "Enter did not close the message box"
@@ -151,10 +150,6 @@ message_box_is_fixed() {
         [ -n "$min" ] && [ "$min" = "$max" ] || fail "the message box is not of fixed size: $hints"
     fi
 }
-message_copied() {
-    $read_clipboard >"$work/clipboard" 2>/dev/null || true
-    grep -qF "$1" "$work/clipboard"
-}
 
 "$@" 2>"$work/app.log" &
 app_pid=$!
@@ -169,7 +164,6 @@ pass "window mapped with its class and icon"
 
 # Calculate with empty boxes: Tab from Text1 reaches Calculate third; closing
 # the message puts the focus back in Text1.
-printf 'held before' >"$work/held"
 printf 'held before' | xclip -selection clipboard -i
 xdotool key --delay 80 Tab Tab Tab Return
 answer_message "请输入开奖号码"

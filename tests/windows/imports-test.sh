@@ -12,9 +12,11 @@ echo "imports:" $dlls
 system='^(advapi32|comdlg32|d3d11|d3d9|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|ws2_32|wtsapi32|authz|mpr|api-ms-win-[a-z0-9-]+)\.dll$'
 failed=0
 for dll in $dlls; do
-    grep -qE "$system" <<<"$dll" || { echo "FAIL: imports $dll, which Windows does not ship"; failed=$((failed + 1)); }
+    [[ $dll =~ $system ]] || { echo "FAIL: imports $dll, which Windows does not ship"; failed=$((failed + 1)); }
 done
-grep -q 'Subsystem[[:space:]]*00000002' <<<"$headers" || { echo "FAIL: not a GUI-subsystem program"; failed=$((failed + 1)); }
-grep -q '^Magic[[:space:]]*020b' <<<"$headers" || { echo "FAIL: not a 64-bit (PE32+) program"; failed=$((failed + 1)); }
+gui=$'(^|\n)Subsystem[[:space:]]+00000002'
+pe32plus=$'(^|\n)Magic[[:space:]]+020b'
+[[ $headers =~ $gui ]] || { echo "FAIL: not a GUI-subsystem program"; failed=$((failed + 1)); }
+[[ $headers =~ $pe32plus ]] || { echo "FAIL: not a 64-bit (PE32+) program"; failed=$((failed + 1)); }
 [ "$failed" -eq 0 ] && echo "imports: only Windows system DLLs, GUI subsystem, 64-bit"
 [ "$failed" -eq 0 ]
