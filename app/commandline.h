@@ -6,8 +6,6 @@
 #include <QtGlobal>
 
 #include <optional>
-#include <utility>
-#include <vector>
 
 namespace app {
 

@@ -19,16 +19,16 @@ std::size_t firstBreak(std::u16string_view text)
 
 } // namespace
 
-SingleLineText singleLine(std::u16string_view text, std::size_t cursor)
+std::optional<SingleLineText> singleLine(std::u16string_view text, std::size_t cursor)
 {
     const std::size_t lineEnd = firstBreak(text);
     if (lineEnd == text.size())
-        return {std::u16string(text), cursor};
+        return std::nullopt;
     std::u16string_view after = text.substr(std::clamp(cursor, lineEnd, text.size()));
     after = after.substr(0, firstBreak(after));
     std::u16string kept(text.substr(0, lineEnd));
     kept += after;
-    return {std::move(kept), lineEnd};
+    return SingleLineText{std::move(kept), lineEnd};
 }
 
 void Handlers::calculateClicked()

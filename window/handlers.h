@@ -5,6 +5,7 @@
 
 #include "window/layout.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,11 +35,12 @@ inline constexpr std::u16string_view OverflowMessage = u"溢出：数值超出�
 // U+2029): the text before the first break. Text inserted at a cursor keeps
 // what stood after the cursor, so a paste into the middle of a box drops only
 // the pasted text from its first break on. The cursor ends after what was kept.
+// Nothing for a text without a line break: it stays as it is.
 struct SingleLineText {
     std::u16string text;
     std::size_t cursor;
 };
-SingleLineText singleLine(std::u16string_view text, std::size_t cursor);
+std::optional<SingleLineText> singleLine(std::u16string_view text, std::size_t cursor);
 
 class Handlers {
 public:

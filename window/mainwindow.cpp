@@ -45,11 +45,11 @@ public:
 
     State validate(QString &input, int &pos) const override
     {
-        const SingleLineText kept =
-            singleLine(input.toStdU16String(), static_cast<std::size_t>(std::max(pos, 0)));
-        if (kept.text.size() != static_cast<std::size_t>(input.size())) {
-            input = fromUtf16(kept.text);
-            pos = static_cast<int>(kept.cursor);
+        const std::u16string_view text(reinterpret_cast<const char16_t *>(input.utf16()),
+                                       static_cast<std::size_t>(input.size()));
+        if (const auto kept = singleLine(text, static_cast<std::size_t>(std::max(pos, 0)))) {
+            input = fromUtf16(kept->text);
+            pos = static_cast<int>(kept->cursor);
         }
         return Acceptable;
     }

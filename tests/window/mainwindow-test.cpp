@@ -188,8 +188,8 @@ void MainWindowTest::looksLikeTheReferencePicture_data()
 }
 
 // The whole window at 96 dpi against a picture checked by eye: positions,
-// sizes, captions, faces, weights and colours. Pixels differing by more than
-// the anti-aliasing of the same text may differ count as changed.
+// sizes, captions, faces, weights and colours. A pixel counts as changed only
+// when it differs by more than anti-aliasing of the same text can.
 void MainWindowTest::looksLikeTheReferencePicture()
 {
     QFETCH(QString, draw);
