@@ -104,10 +104,52 @@ constexpr int pixels(int twips)
     return twips / TwipsPerPixel;
 }
 
-
 constexpr const ControlSpec &specOf(ControlId id)
 {
     return ControlTable[static_cast<std::size_t>(id)];
 }
+
+// What the code relies on, checked when it compiles.
+namespace detail {
+
+constexpr bool rowsFollowTheIds()
+{
+    for (std::size_t row = 0; row < ControlTable.size(); ++row)
+        if (static_cast<std::size_t>(ControlTable[row].id) != row)
+            return false;
+    return true;
+}
+
+constexpr bool tabIndicesAreAnOrder()
+{
+    std::array<bool, ControlCount> taken{};
+    for (const ControlSpec &spec : ControlTable) {
+        if (spec.tabIndex < 0 || static_cast<std::size_t>(spec.tabIndex) >= ControlCount ||
+            taken[static_cast<std::size_t>(spec.tabIndex)])
+            return false;
+        taken[static_cast<std::size_t>(spec.tabIndex)] = true;
+    }
+    return true;
+}
+
+constexpr bool wholePixels(int twips)
+{
+    return twips % TwipsPerPixel == 0;
+}
+
+constexpr bool everySizeIsWholePixels()
+{
+    for (const ControlSpec &spec : ControlTable)
+        for (const int twips : {spec.left, spec.top, spec.width, spec.height, spec.font.size})
+            if (!wholePixels(twips))
+                return false;
+    return wholePixels(ClientWidth) && wholePixels(ClientHeight) && wholePixels(MessageBoxMinimumWidth);
+}
+
+} // namespace detail
+
+static_assert(detail::rowsFollowTheIds(), "row i of ControlTable describes ControlId i");
+static_assert(detail::tabIndicesAreAnOrder(), "the tab indices are 0 to 13, each once");
+static_assert(detail::everySizeIsWholePixels(), "every position, size and font size is whole pixels at 96 dpi");
 
 } // namespace window
