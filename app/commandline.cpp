@@ -1,12 +1,7 @@
 #include "app/commandline.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QStringList>
-
-#include <cstdio>
-#include <cstdlib>
-#include <vector>
 
 namespace app {
 
@@ -34,41 +29,26 @@ void addQtOptions(QCommandLineParser &parser)
     }
 }
 
-struct HeldMessage {
-    QtMsgType type;
-    QByteArray category;
-    QString text;
-};
-
-QtMessageHandler previousHandler = nullptr;
-std::vector<HeldMessage> heldMessages;
-
-void holdOrFail(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtFatalMsg) {
-        std::fputs("morvelin: 无法启动：没有可用的图形显示。"
-                   "Morvelin cannot start: no graphical display is available.\n",
-                   stderr);
-        std::fflush(stderr);
-        std::_Exit(1);
-    }
-    heldMessages.push_back({type, QByteArray(context.category), text});
-}
+const QString helpText = QStringLiteral(
+    "用法 Usage: morvelin [选项 options]\n"
+    "\n"
+    "由三位开奖号码算出两组七码。\n"
+    "Two seven-digit sets from a three-digit lottery draw.\n"
+    "\n"
+    "选项 Options:\n"
+    "  -h, --help     显示本帮助。Show this help.\n"
+    "  -v, --version  显示版本。Show the version.\n"
+    "Qt 的选项（-platform、-style 等）同样可用。Qt's own options (-platform, -style, ...) work too.\n");
 
 } // namespace
 
-std::optional<int> handleCommandLine(int argc, char *argv[])
+CommandLine parseCommandLine(int argc, char *argv[])
 {
-    QCoreApplication::setApplicationName(QStringLiteral("morvelin"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(MORVELIN_VERSION));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("由三位开奖号码算出两组七码。\n"
-                       "Two seven-digit sets from a three-digit lottery draw."));
     // Qt's options take one dash: -platform xcb.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
@@ -79,32 +59,13 @@ std::optional<int> handleCommandLine(int argc, char *argv[])
     QString error = parser.errorText();
     if (parsed && !parser.positionalArguments().isEmpty())
         error = QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "morvelin: %s Try 'morvelin --help'.\n", qPrintable(error));
-        return 2;
-    }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(version)) {
-        // Prints and exits; the help text names the program from the
-        // application's arguments.
-        QCoreApplication application(argc, argv);
-        parser.process(application);
-    }
-    return std::nullopt;
-}
-
-StartGuard::StartGuard()
-{
-    previousHandler = qInstallMessageHandler(holdOrFail);
-}
-
-StartGuard::~StartGuard()
-{
-    qInstallMessageHandler(previousHandler);
-    for (const HeldMessage &message : heldMessages) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        qt_message_output(message.type, context, message.text);
-    }
-    heldMessages.clear();
+    if (!error.isEmpty())
+        return {false, 2, QStringLiteral("morvelin: %1 Try 'morvelin --help'.\n").arg(error)};
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        return {false, 0, helpText};
+    if (parser.isSet(version))
+        return {false, 0, QStringLiteral("morvelin " MORVELIN_VERSION "\n")};
+    return {};
 }
 
 } // namespace app

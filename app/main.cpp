@@ -1,17 +1,14 @@
 #include "app/commandline.h"
+#include "app/startup.h"
 #include "window/mainwindow.h"
-
-#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> status = app::handleCommandLine(argc, argv))
-        return *status;
-    std::optional<app::StartGuard> guard(std::in_place);
-    QApplication app(argc, argv);
-    guard.reset();
-    QGuiApplication::setDesktopFileName(QStringLiteral(MORVELIN_APP_ID));
+    const app::CommandLine commandLine = app::parseCommandLine(argc, argv);
+    if (!commandLine.startWindow)
+        return app::report(commandLine);
+    const std::unique_ptr<QApplication> application = app::startApplication(argc, argv);
     window::MainWindow window;
-    window.show();
+    app::showMainWindow(window);
     return QApplication::exec();
 }

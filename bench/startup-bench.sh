@@ -11,12 +11,11 @@ build=${1:-build/dev}
 runs=${2:-30}
 app=${3:-$build/app/morvelin}
 
+. "$(dirname "$0")/../tests/helpers.sh"
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=:$(cat "$work/display")
+xvfb_pid=
+trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid"; rm -rf "$work"' EXIT
+start_xvfb "$work" 1024x768x24
 export XDG_RUNTIME_DIR=$work
 chmod 700 "$work"
 

@@ -2,34 +2,9 @@
 
 #include "engine/calculate.h"
 
-#include <algorithm>
 #include <variant>
 
 namespace window {
-
-namespace {
-
-std::size_t firstBreak(std::u16string_view text)
-{
-    const auto isBreak = [](char16_t unit) {
-        return unit == u'\r' || unit == u'\n' || unit == u'\u2028' || unit == u'\u2029';
-    };
-    return static_cast<std::size_t>(std::find_if(text.begin(), text.end(), isBreak) - text.begin());
-}
-
-} // namespace
-
-std::optional<SingleLineText> singleLine(std::u16string_view text, std::size_t cursor)
-{
-    const std::size_t lineEnd = firstBreak(text);
-    if (lineEnd == text.size())
-        return std::nullopt;
-    std::u16string_view after = text.substr(std::clamp(cursor, lineEnd, text.size()));
-    after = after.substr(0, firstBreak(after));
-    std::u16string kept(text.substr(0, lineEnd));
-    kept += after;
-    return SingleLineText{std::move(kept), lineEnd};
-}
 
 void Handlers::calculateClicked()
 {

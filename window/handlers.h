@@ -5,7 +5,6 @@
 
 #include "window/layout.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,17 +29,6 @@ public:
 inline constexpr std::u16string_view MissingInputMessage = u"请输入开奖号码";
 inline constexpr std::u16string_view TypeMismatchMessage = u"类型不匹配：输入的不是数字";
 inline constexpr std::u16string_view OverflowMessage = u"溢出：数值超出范围";
-
-// What a single-line box keeps of a text with a line break (CR, LF, U+2028,
-// U+2029): the text before the first break. Text inserted at a cursor keeps
-// what stood after the cursor, so a paste into the middle of a box drops only
-// the pasted text from its first break on. The cursor ends after what was kept.
-// Nothing for a text without a line break: it stays as it is.
-struct SingleLineText {
-    std::u16string text;
-    std::size_t cursor;
-};
-std::optional<SingleLineText> singleLine(std::u16string_view text, std::size_t cursor);
 
 class Handlers {
 public:

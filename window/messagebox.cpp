@@ -1,0 +1,29 @@
+#include "window/messagebox.h"
+
+#include "window/layout.h"
+
+#include <QMessageBox>
+
+namespace window {
+
+void showMessageBox(QWidget *parent, const QString &text)
+{
+    QMessageBox box(parent);
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    box.setWindowTitle(QString::fromUtf8(WindowTitle));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
+    // Our own button, so it reads the same on every desktop.
+    box.setDefaultButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
+    // The box sizes itself to fit its labels; the text's label is given a
+    // least width (the icon's label is hidden).
+    box.setStyleSheet(
+        QStringLiteral("QLabel { min-width: %1px; }").arg(pixels(MessageBoxMinimumWidth)));
+    if (parent != nullptr)
+        box.setPalette(parent->palette());
+    box.exec();
+}
+
+} // namespace window
