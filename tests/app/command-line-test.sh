@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The command line of the built app, row by row: arguments, expected exit
 # status, and a text the output must hold (stdout for status 0, else stderr,
-# where a refusal is one line).
+# where a refusal is one line). Status "runs": the app starts and keeps
+# running; the text must reach stderr while it does (Qt's messages held back
+# during start-up are passed on).
 #
 #   command-line-test.sh APP VERSION
 set -euo pipefail
+. "$(dirname "$0")/../helpers.sh"
 app=$1
 version=$2
 out=$(mktemp -d)
@@ -20,24 +23,36 @@ rows=(
     "-x --version|2|Unknown option 'x'"
     "stray|2|unexpected argument 'stray'"
     "-platform|2|Missing value after '-platform'"
-    "|1|no graphical display is available"
+    "|1|could not connect to display"
+    "-platform bogus|1|Could not find the Qt platform plugin \"bogus\""
+    "-platform offscreen -style bogus|runs|invalid style override 'bogus'"
 )
 failed=0
+holds() { grep -qF -- "$1" "$2"; }
 for row in "${rows[@]}"; do
     IFS='|' read -r args expected_status expected_text <<<"$row"
-    status=0
     # shellcheck disable=SC2086 # the arguments are split on purpose
-    timeout 30 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" $args >"$out/stdout" 2>"$out/stderr" </dev/null ||
-        status=$?
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" $args >"$out/stdout" 2>"$out/stderr" </dev/null &
+    pid=$!
     stream=$out/stdout
     [ "$expected_status" = 0 ] || stream=$out/stderr
     problem=
-    if [ "$status" != "$expected_status" ]; then
-        problem="exit status $status, not $expected_status"
-    elif ! grep -qF -- "$expected_text" "$stream"; then
+    if [ "$expected_status" = runs ]; then
+        within 30 holds "$expected_text" "$stream" || problem="no '$expected_text' on stderr"
+        kill -0 "$pid" 2>/dev/null || problem="it did not keep running"
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" || true
+    elif ! wait_for_exit 30 "$pid"; then
+        problem="still running"
+        kill "$pid"
+    elif [ "$exit_status" != "$expected_status" ]; then
+        problem="exit status $exit_status, not $expected_status"
+    elif ! holds "$expected_text" "$stream"; then
         problem="no '$expected_text' in its output"
-    elif [ "$expected_status" != 0 ] && [ "$(wc -l <"$stream")" != 1 ]; then
+    elif [ "$expected_status" = 2 ] && [ "$(wc -l <"$stream")" != 1 ]; then
         problem="$(wc -l <"$stream") lines on stderr, not one"
+    elif [ "$expected_status" = 1 ] && ! holds "Morvelin cannot start" "$stream"; then
+        problem="no line of its own before Qt's words"
     fi
     if [ -n "$problem" ]; then
         echo "FAIL: morvelin $args: $problem"; cat "$out/stdout" "$out/stderr"

@@ -40,7 +40,7 @@ private slots:
 void IconTest::pngsHaveTheirSizes_data()
 {
     QTest::addColumn<int>("size");
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {MORVELIN_ICON_SIZES})
         QTest::addRow("%d", size) << size;
 }
 

@@ -1,5 +1,6 @@
 // The built window, driven through its widgets as a person would.
 
+#include "app/startup.h"
 #include "window/mainwindow.h"
 
 #include <QAccessible>
@@ -50,6 +51,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { app::setUpApplication(); }
     void init();
     void cleanup();
 

@@ -6,10 +6,11 @@
 #
 #   wine-run.sh PREFIX installer-test.sh BUILD_DIR
 set -euo pipefail
+. "$(dirname "$0")/../helpers.sh"
 build=$1
 out=$(mktemp -d)
-xvfb=
-trap '[ -n "$xvfb" ] && kill "$xvfb"; rm -rf "$out"' EXIT
+xvfb_pid=
+trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid"; rm -rf "$out"' EXIT
 
 cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
     { cat "$out/cpack.log"; exit 1; }
@@ -22,11 +23,6 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvelin'
 failed=0
 check() { if "$@"; then echo "ok: $*"; else echo "FAIL: $*"; failed=$((failed + 1)); fi; }
 registered() { wine reg query "$key" /v DisplayName >/dev/null 2>&1; }
-within() { # SECONDS COMMAND...: polls until the command succeeds
-    local end=$((SECONDS + $1 + 1))
-    shift
-    until "$@"; do [ "$SECONDS" -lt "$end" ] || return 1; sleep 0.1; done
-}
 
 wine "$installer" /S
 wineserver -w
@@ -36,11 +32,9 @@ check test -f "$shortcut"
 check registered
 
 # The installed program starts and maps its window.
-Xvfb -displayfd 3 -screen 0 800x600x24 -noreset -nolisten tcp 3>"$out/display" 2>/dev/null &
-xvfb=$!
-within 10 test -s "$out/display"
-mapped() { DISPLAY=:$(cat "$out/display") xdotool search --onlyvisible --name '^Morvelin$' >/dev/null 2>&1; }
-DISPLAY=:$(cat "$out/display") wine "$dir/morvelin.exe" &
+start_xvfb "$out"
+mapped() { xdotool search --onlyvisible --name '^Morvelin$' >/dev/null 2>&1; }
+wine "$dir/morvelin.exe" &
 app=$!
 check within 60 mapped
 kill "$app" 2>/dev/null || true
