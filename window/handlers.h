@@ -19,6 +19,8 @@ public:
     // Setting a draw digit box to a different text runs its change handler at
     // once, before this returns.
     virtual void setText(ControlId box, std::u16string_view text) = 0;
+    // Moves the keyboard focus as the Tab key does: a box's text is selected,
+    // so that the next key typed replaces it.
     virtual void setFocus(ControlId control) = 0;
     // A modal message box with one OK button; returns when it is closed.
     virtual void showMessage(std::u16string_view message) = 0;

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
 #include <limits>
@@ -62,9 +63,10 @@ Control createControl(const ControlSpec &spec, QWidget *parent)
     return {}; // GCOVR_EXCL_LINE: not reached, the switch handles every kind
 }
 
+// Only the text colour is the control's own; every other colour follows the window.
 void setTextColour(QWidget *control, const Rgb &colour)
 {
-    QPalette palette = control->palette();
+    QPalette palette;
     const QColor color(colour.red, colour.green, colour.blue);
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Text, color);
@@ -91,6 +93,15 @@ Controls buildControls(QWidget *window)
     return controls;
 }
 
+// The table's colours are designed for a light background: on a dark desktop
+// (its window colour darker than its text) the window takes the style's own
+// light palette instead.
+bool isDark(const QPalette &palette)
+{
+    return palette.color(QPalette::Window).lightness() <
+           palette.color(QPalette::WindowText).lightness();
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_view(this, buildControls(this))
@@ -98,6 +109,8 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_view(this, buildCon
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(WindowTitle));
     resize(pixels(ClientWidth), pixels(ClientHeight));
+    if (isDark(palette()))
+        setPalette(style()->standardPalette());
 
     std::array<const ControlSpec *, ControlCount> byTabIndex{};
     std::transform(ControlTable.begin(), ControlTable.end(), byTabIndex.begin(),

@@ -54,6 +54,10 @@ void WidgetView::setText(ControlId box, std::u16string_view text)
 void WidgetView::setFocus(ControlId control)
 {
     widget(control)->setFocus(Qt::OtherFocusReason);
+    // A box the focus moves into still holds the last draw's digit: selected,
+    // the next key replaces it instead of adding to it.
+    if (auto *const *box = std::get_if<QLineEdit *>(&m_controls[static_cast<std::size_t>(control)]))
+        (*box)->selectAll();
 }
 
 void WidgetView::showMessage(std::u16string_view message)

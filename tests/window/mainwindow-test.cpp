@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -38,8 +39,21 @@ QString boxText(QWidget *box)
     return static_cast<QLineEdit *>(box)->text();
 }
 
+// The contrast of two colours (WCAG 2): 1 for the same, 21 for black on white.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 struct SeenMessage {
     QString title, text;
+    QPalette palette;
     QStringList buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool modal = false;
@@ -64,6 +78,8 @@ private slots:
     void boxesAreDrawnOverTheirLabels();
     void tabVisitsTheControlsInOrderAndCycles();
     void typingTheDrawMovesTheFocusToCalculate();
+    void retypingADrawReplacesItsDigits();
+    void colouredTextKeepsItsContrastOnADarkDesktop();
     void enterOrSpaceOnAFocusedButtonPressesIt_data();
     void enterOrSpaceOnAFocusedButtonPressesIt();
     void enterInATextBoxPressesNothing();
@@ -142,6 +158,7 @@ SeenMessage MainWindowTest::answerMessage(const std::function<void()> &action)
         answered = true;
         seen.title = box->windowTitle();
         seen.text = box->text();
+        seen.palette = box->palette();
         seen.icon = box->icon();
         seen.modal = box->isModal();
         for (QAbstractButton *button : box->buttons())
@@ -299,6 +316,61 @@ void MainWindowTest::typingTheDrawMovesTheFocusToCalculate()
     QCOMPARE(focused(), control(ControlId::ThirdDigit));
     type(QStringLiteral("3"));
     QCOMPARE(focused(), control(ControlId::Calculate));
+}
+
+// Where the handlers move the focus into a draw box, its old digit is
+// selected: the next key replaces it.
+void MainWindowTest::retypingADrawReplacesItsDigits()
+{
+    const auto draw = [this] {
+        return QStringList{boxText(control(ControlId::FirstDigit)), boxText(control(ControlId::SecondDigit)),
+                           boxText(control(ControlId::ThirdDigit))};
+    };
+    // The next draw: from Copy, Tab Tab reaches Text1.
+    type(QStringLiteral("123"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    type(QStringLiteral("456"));
+    QCOMPARE(draw(), (QStringList{"4", "5", "6"}));
+    // The missing-input message returns the focus to Text1, which holds a digit.
+    control(ControlId::Clear)->setFocus();
+    press(Qt::Key_Return);
+    type(QStringLiteral("1"));
+    press(Qt::Key_Tab); // Text2 to Calculate
+    answerMessage([this] { press(Qt::Key_Return); });
+    reactivate();
+    type(QStringLiteral("789"));
+    QCOMPARE(draw(), (QStringList{"7", "8", "9"}));
+}
+
+void MainWindowTest::colouredTextKeepsItsContrastOnADarkDesktop()
+{
+    // A dark desktop's palette, as a dark KDE or GTK theme gives Qt.
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(0x2a, 0x2e, 0x32));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(0xfc, 0xfc, 0xfc));
+    QApplication::setPalette(dark);
+    m_window = std::make_unique<window::MainWindow>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    for (const auto &spec : ControlTable) {
+        if (!spec.colour)
+            continue;
+        // The text's ground: a scroll area's viewport, or the control itself.
+        const auto *area = qobject_cast<QPlainTextEdit *>(control(spec.id));
+        const QWidget *ground = area != nullptr ? area->viewport() : control(spec.id);
+        const QColor colour(spec.colour->red, spec.colour->green, spec.colour->blue);
+        const double ratio = contrast(colour, ground->palette().color(ground->backgroundRole()));
+        QVERIFY2(ratio >= 3.0, qPrintable(QStringLiteral("%1: %2:1").arg(QLatin1String(spec.name)).arg(ratio)));
+    }
+    control(ControlId::Calculate)->setFocus();
+    const SeenMessage seen = answerMessage([this] { press(Qt::Key_Return); });
+    QApplication::setPalette(desktop);
+    QVERIFY(seen.palette.color(QPalette::Window).lightness() > seen.palette.color(QPalette::WindowText).lightness());
 }
 
 void MainWindowTest::enterOrSpaceOnAFocusedButtonPressesIt_data()
