@@ -4,6 +4,7 @@
 // and sizes are in twips (1/1440 inch); at 96 dpi 15 twips make one pixel and
 // every value here is a whole number of pixels.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -137,19 +138,20 @@ constexpr bool wholePixels(int twips)
     return twips % TwipsPerPixel == 0;
 }
 
-constexpr bool everySizeIsWholePixels()
+constexpr bool everyControlIsWholePixels()
 {
-    for (const ControlSpec &spec : ControlTable)
-        for (const int twips : {spec.left, spec.top, spec.width, spec.height, spec.font.size})
-            if (!wholePixels(twips))
-                return false;
-    return wholePixels(ClientWidth) && wholePixels(ClientHeight) && wholePixels(MessageBoxMinimumWidth);
+    return std::all_of(ControlTable.begin(), ControlTable.end(), [](const ControlSpec &spec) {
+        const std::array<int, 5> twips{spec.left, spec.top, spec.width, spec.height, spec.font.size};
+        return std::all_of(twips.begin(), twips.end(), wholePixels);
+    });
 }
 
 } // namespace detail
 
 static_assert(detail::rowsFollowTheIds(), "row i of ControlTable describes ControlId i");
 static_assert(detail::tabIndicesAreAnOrder(), "the tab indices are 0 to 13, each once");
-static_assert(detail::everySizeIsWholePixels(), "every position, size and font size is whole pixels at 96 dpi");
+static_assert(detail::everyControlIsWholePixels() && detail::wholePixels(ClientWidth) &&
+                  detail::wholePixels(ClientHeight) && detail::wholePixels(MessageBoxMinimumWidth),
+              "every position, size and font size is whole pixels at 96 dpi");
 
 } // namespace window
