@@ -1,15 +1,19 @@
 // Renders the SVG icon to PNGs of the given sizes and writes a Windows .ico
-// holding 16, 32 and 48 pixel images at 4-bit, 8-bit and 32-bit depth.
+// holding every size: 16, 32 and 48 pixels at 4-bit, 8-bit and 32-bit depth
+// (the classic nine images), the others at 32 bits, and 256 pixels as a PNG,
+// as Windows stores its large icons.
 //
 //   make-icons SVG OUTDIR SIZE...
 // writes OUTDIR/morvelin-SIZE.png for every SIZE and OUTDIR/morvelin.ico.
 
+#include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdio>
@@ -18,8 +22,9 @@
 
 namespace {
 
-constexpr std::array icoSizes{48, 32, 16};
-constexpr std::array icoDepths{4, 8, 32};
+constexpr std::array classicSizes{16, 32, 48};
+constexpr std::array classicDepths{4, 8, 32};
+constexpr int pngSize = 256;
 
 QImage render(QSvgRenderer &svg, int size)
 {
@@ -83,7 +88,9 @@ QByteArray iconImage(const QImage &source, int depth)
 {
     const int size = source.width();
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
-    const QList<QRgb> palette = depth == 4 ? sixteenColours() : depth == 8 ? greys() : QList<QRgb>{};
+    const QList<QRgb> palette = depth == 4   ? sixteenColours()
+                                : depth == 8 ? greys()
+                                             : QList<QRgb>{};
     const int colourRow = rowBytes(size, depth);
     const int maskRow = rowBytes(size, 1);
 
@@ -128,13 +135,30 @@ QByteArray iconImage(const QImage &source, int depth)
     return out;
 }
 
-QByteArray icoFile(QSvgRenderer &svg)
+QByteArray pngImage(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+QByteArray icoFile(QSvgRenderer &svg, const std::vector<int> &sizes)
 {
     std::vector<std::pair<QByteArray, std::pair<int, int>>> images; // data, size and depth
-    for (const int size : icoSizes)
-        for (const int depth : icoDepths)
-            // cppcheck-suppress useStlAlgorithm ; a nested loop reads plainer
-            images.push_back({iconImage(render(svg, size), depth), {size, depth}});
+    for (const int size : sizes) {
+        const QImage image = render(svg, size);
+        if (size == pngSize) {
+            images.push_back({pngImage(image), {size, 32}});
+            continue;
+        }
+        const bool classic =
+            std::find(classicSizes.begin(), classicSizes.end(), size) != classicSizes.end();
+        for (const int depth : classicDepths)
+            if (classic || depth == 32)
+                images.push_back({iconImage(image, depth), {size, depth}});
+    }
 
     QByteArray out;
     putLe(out, 0, 2);
@@ -143,8 +167,8 @@ QByteArray icoFile(QSvgRenderer &svg)
     quint32 offset = 6 + 16 * static_cast<quint32>(images.size());
     for (const auto &[data, format] : images) {
         const auto [size, depth] = format;
-        out.append(static_cast<char>(size));
-        out.append(static_cast<char>(size));
+        out.append(static_cast<char>(size % 256)); // 0 stands for 256
+        out.append(static_cast<char>(size % 256));
         out.append(static_cast<char>(depth == 4 ? 16 : 0));
         out.append('\0');
         putLe(out, 1, 2);
@@ -179,15 +203,17 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QString outDir = QString::fromLocal8Bit(argv[2]);
+    std::vector<int> sizes;
     for (int arg = 3; arg < argc; ++arg) {
         const int size = std::atoi(argv[arg]);
+        sizes.push_back(size);
         const QString path = QStringLiteral("%1/morvelin-%2.png").arg(outDir).arg(size);
         if (!render(svg, size).save(path)) {
             std::fprintf(stderr, "make-icons: cannot write %s\n", qPrintable(path));
             return 1;
         }
     }
-    if (!writeFile(outDir + QStringLiteral("/morvelin.ico"), icoFile(svg))) {
+    if (!writeFile(outDir + QStringLiteral("/morvelin.ico"), icoFile(svg, sizes))) {
         std::fprintf(stderr, "make-icons: cannot write the .ico\n");
         return 1;
     }
