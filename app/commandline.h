@@ -13,6 +13,9 @@ struct CommandLine {
     bool startWindow = true;
     int status = 0;
     QString text;
+    // The same text as rich text where its columns must line up in a
+    // proportional font (the help); empty where the plain text serves.
+    QString richText;
 };
 
 // Qt's own options (-platform, -style, ...) are accepted and left in argv for

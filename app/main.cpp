@@ -6,7 +6,7 @@ int main(int argc, char *argv[])
 {
     const app::CommandLine commandLine = app::parseCommandLine(argc, argv);
     if (!commandLine.startWindow)
-        return app::report(commandLine);
+        return app::report(commandLine, argc, argv);
     const std::unique_ptr<QApplication> application = app::startApplication(argc, argv);
     window::MainWindow window;
     app::showMainWindow(window);

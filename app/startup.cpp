@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
 #include "window/layout.h"
+#include "window/messagebox.h"
 
 #include <QDirIterator>
 #include <QFont>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
@@ -13,6 +13,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace app {
 
@@ -78,15 +82,15 @@ void setDefaultFont()
     QApplication::setFont(font);
 }
 
-// Qt's own texts (the text boxes' context menus) in Chinese.
+// Qt's own texts (the text boxes' context menus) in Chinese, from the copy
+// the program carries: a Windows Qt has no translations of its own.
 void installQtTranslation()
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("qtbase_zh_CN"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(QStringLiteral(":/translations/qtbase_zh_CN.qm")))
         QCoreApplication::installTranslator(translator);
     else
-        delete translator;
+        delete translator; // GCOVR_EXCL_LINE: the resource is built in
 }
 
 // Every size rendered into the resources at build time.
@@ -97,6 +101,20 @@ QIcon applicationIcon()
     while (sizes.hasNext())
         icon.addFile(sizes.next());
     return icon;
+}
+
+// A Windows program started from Explorer or a shortcut has no console and no
+// standard handles: what it prints goes nowhere.
+bool hasNoConsole()
+{
+#ifdef Q_OS_WIN
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoW(&startup);
+    return GetConsoleWindow() == nullptr && (startup.dwFlags & STARTF_USESTDHANDLES) == 0;
+#else
+    return false;
+#endif
 }
 
 // Runs an action once, after the first paint of the window it watches.
@@ -122,9 +140,18 @@ class AfterFirstPaint : public QObject {
 
 } // namespace
 
-int report(const CommandLine &commandLine)
+int report(const CommandLine &commandLine, int &argc, char **argv)
 {
-    std::fputs(qPrintable(commandLine.text), commandLine.status == 0 ? stdout : stderr);
+    if (!hasNoConsole()) {
+        std::fputs(qPrintable(commandLine.text), commandLine.status == 0 ? stdout : stderr);
+        return commandLine.status;
+    }
+    const std::unique_ptr<QApplication> application = startApplication(argc, argv);
+    QApplication::setWindowIcon(applicationIcon());
+    if (commandLine.richText.isEmpty())
+        window::showMessageBox(nullptr, commandLine.text.trimmed());
+    else
+        window::showMessageBox(nullptr, commandLine.richText, Qt::RichText);
     return commandLine.status;
 }
 

@@ -14,8 +14,10 @@ class QWidget;
 namespace app {
 
 // Shows what the command line asked for (help, the version or a refusal) and
-// returns the exit status.
-int report(const CommandLine &commandLine);
+// returns the exit status. On a terminal it is printed; a Windows program
+// without a console (started from Explorer or a shortcut) shows it in a
+// message box, as Qt's own command-line parser decides.
+int report(const CommandLine &commandLine, int &argc, char **argv);
 
 // Builds the application, which takes Qt's own options from the arguments,
 // then sets up the process (setUpApplication). Qt's messages until then are

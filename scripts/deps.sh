@@ -8,14 +8,17 @@
 #   scripts/deps.sh windows the Windows cross build, its packages and Wine
 set -euo pipefail
 
-build=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev)
-runtime=(qt6-qpa-plugins qt6-translations-l10n fonts-noto-cjk)
+# qt6-translations-l10n: Qt's Chinese texts, built into the program.
+build=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n)
+runtime=(qt6-qpa-plugins fonts-noto-cjk)
 test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream dpkg-dev file)
 fuzz=(clang libclang-rt-14-dev libgtest-dev)
 analysis=(clang-tidy cppcheck gcovr)
-# dpkg-dev: apt-get source unpacks with dpkg-source; imagemagick: screenshots.
+# dpkg-dev: apt-get source unpacks with dpkg-source; imagemagick: screenshots;
+# tesseract: reads a menu's words off the screen.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis dpkg-dev
-    xvfb xdotool xclip x11-utils imagemagick fonts-noto-cjk perl)
+    xvfb xdotool xclip x11-utils imagemagick fonts-noto-cjk perl git
+    tesseract-ocr tesseract-ocr-chi-sim)
 
 case ${1:-} in
 run) wanted=("${build[@]}" "${runtime[@]}") ;;

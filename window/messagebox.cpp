@@ -6,21 +6,22 @@
 
 namespace window {
 
-void showMessageBox(QWidget *parent, const QString &text)
+void showMessageBox(QWidget *parent, const QString &text, Qt::TextFormat format)
 {
     QMessageBox box(parent);
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     box.setWindowTitle(QString::fromUtf8(WindowTitle));
-    box.setTextFormat(Qt::PlainText);
+    box.setTextFormat(format);
     box.setText(text);
     box.setIcon(QMessageBox::NoIcon);
     // Our own button, so it reads the same on every desktop.
     box.setDefaultButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
-    // The box sizes itself to fit its labels; the text's label is given a
-    // least width (the icon's label is hidden).
-    box.setStyleSheet(
-        QStringLiteral("QLabel { min-width: %1px; }").arg(pixels(MessageBoxMinimumWidth)));
+    // The box sizes itself to fit its text and its row of buttons; that row
+    // is given a least width, so that a short text still gets a box wide
+    // enough for its caption.
+    box.setStyleSheet(QStringLiteral("QDialogButtonBox { min-width: %1px; }")
+                          .arg(pixels(MessageBoxMinimumWidth)));
     if (parent != nullptr)
         box.setPalette(parent->palette());
     box.exec();

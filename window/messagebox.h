@@ -3,6 +3,7 @@
 // The window's message box.
 
 #include <QString>
+#include <Qt>
 
 class QWidget;
 
@@ -13,6 +14,6 @@ namespace window {
 // button only (no minimise or maximise), a fixed size, and is at least
 // MessageBoxMinimumWidth wide, so that its title bar shows the whole caption.
 // It takes its parent's palette.
-void showMessageBox(QWidget *parent, const QString &text);
+void showMessageBox(QWidget *parent, const QString &text, Qt::TextFormat format = Qt::PlainText);
 
 } // namespace window

@@ -16,6 +16,12 @@
 #     --timeout S           how long the window may take to appear (default: 10)
 #     --message-width N     the least width of a message box (default: 240)
 #     --no-size-hints       the toolkit sets no X size hints (Wine keeps sizes itself)
+#     --scale S             the screen's scale (Wine's dpi / 96): the window must be
+#                           within 2 px of S times 369 x 340
+#     --menu-word WORD      a right click on a result box opens a menu that shows
+#                           WORD (read with OCR)
+#     --box-command CMD     CMD ARG starts the app where it shows its command line's
+#                           answers in a message box (Windows without a console)
 #
 # Xvfb has no window manager, so nothing gives a window the keyboard focus:
 # the test does the window manager's part with `xdotool windowfocus`.
@@ -31,6 +37,9 @@ screenshot=
 timeout=10
 message_width=240
 size_hints=true
+scale=1
+menu_word=
+box_command=
 while [ $# -gt 0 ]; do
     case $1 in
     --read-clipboard) read_clipboard=$2; shift 2 ;;
@@ -42,6 +51,9 @@ while [ $# -gt 0 ]; do
     --timeout) timeout=$2; shift 2 ;;
     --message-width) message_width=$2; shift 2 ;;
     --no-size-hints) size_hints=false; shift ;;
+    --scale) scale=$2; shift 2 ;;
+    --menu-word) menu_word=$2; shift 2 ;;
+    --box-command) box_command=$2; shift 2 ;;
     --) shift; break ;;
     *) break ;;
     esac
@@ -94,9 +106,9 @@ focus() {
     xdotool mousemove 790 590 # the pointer off the window
 }
 
-has_icon() {
+has_icon() { # [WINDOW]
     local icon
-    icon=$(xprop -id "$main" _NET_WM_ICON 2>/dev/null) || return 1
+    icon=$(xprop -id "${1:-$main}" _NET_WM_ICON 2>/dev/null) || return 1
     [[ $icon == *"Icon ($icon_size x $icon_size)"* ]]
 }
 
@@ -113,7 +125,7 @@ expect_clipboard() { # FILE WHAT
 
 # Answers the message box that the last key opened: checks its text where the
 # platform can copy it, then closes it with Enter.
-answer_message() { # TEXT
+answer_message() { # TEXT [THE WINDOW TO FOCUS AFTER]
     local box
     box=$(wait_window "$main") || fail "no message box for: $1"
     message_box_is_fixed "$box"
@@ -124,7 +136,7 @@ answer_message() { # TEXT
     fi
     xdotool key Return
     within 10 gone "$box" || fail "Enter did not close the message box"
-    focus "$main"
+    [ "${2:-$main}" = none ] || focus "${2:-$main}"
 }
 # The box is wide enough for its caption on a title bar and tells the window
 # manager it has no minimise or maximise function; where the toolkit sets X
@@ -153,7 +165,11 @@ focus "$main"
 wm_class=$(xprop -id "$main" WM_CLASS)
 [ "$wm_class" = "WM_CLASS(STRING) = $class" ] || fail "$wm_class, not $class"
 within 10 has_icon || fail "no $icon_size x $icon_size window icon"
-pass "window mapped with its class and icon"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+awk -v w="$WIDTH" -v h="$HEIGHT" -v s="$scale" \
+    'BEGIN { d = w - 369 * s; e = h - 340 * s; exit !(d * d <= 4 && e * e <= 4) }' ||
+    fail "the window is ${WIDTH}x$HEIGHT at scale $scale"
+pass "window mapped with its class, icon and size"
 
 # Calculate with empty boxes: Tab from Text1 reaches Calculate third; closing
 # the message puts the focus back in Text1.
@@ -181,6 +197,25 @@ printf '4590182.3\r\n4590736.3' >"$work/expected"
 expect_clipboard "$work/expected" "the clipboard does not hold the combined text"
 pass "Clear, then 1 2 3 Enter Enter put the combined text on the clipboard byte for byte"
 
+# Qt's own texts, such as a text box's menu, in Chinese: a right click on the
+# first set's box, the menu read off the screen.
+scaled() { awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d", n * s }'; }
+menu_shows_word() {
+    import -window root -crop "$(scaled 160)x$(scaled 190)+$1+$2" -resize 300% \
+        -colorspace gray "$work/menu.png"
+    tesseract "$work/menu.png" "$work/menu" -l chi_sim --psm 6 >/dev/null 2>&1 &&
+        grep -qF "$menu_word" "$work/menu.txt"
+}
+if [ -n "$menu_word" ]; then
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    at_x=$((X + $(scaled 200))) at_y=$((Y + $(scaled 140)))
+    xdotool mousemove "$at_x" "$at_y" click 3
+    within 10 menu_shows_word "$at_x" "$at_y" || { cat "$work/menu.txt"; fail "the menu does not show $menu_word"; }
+    xdotool key Escape
+    focus "$main"
+    pass "a text box's menu is in Chinese"
+fi
+
 if [ -n "$screenshot" ]; then
     command -v import >/dev/null || fail "import (ImageMagick) is missing for the screenshot"
     # Without dates, so an unchanged window gives the same file.
@@ -198,4 +233,21 @@ closed() { $close; wait_for_exit 1 "$app_pid"; }
 within 10 closed || fail "the app still runs after its window was closed"
 [ "$exit_status" = 0 ] || { cat "$work/app.log"; fail "the app ended with status $exit_status"; }
 pass "closing the window ends the app with status 0"
+
+# The command line's answers in the app's own message box, with its icon; the
+# exit status as on a terminal.
+if [ -n "$box_command" ]; then
+    for row in "--version|0|morvelin" "--bogus|2|Unknown option 'bogus'"; do
+        IFS='|' read -r argument status text <<<"$row"
+        $box_command "$argument" 2>>"$work/app.log" &
+        pid=$!
+        pids+=("$pid")
+        box=$(wait_window "$main") || fail "no message box for $argument"
+        within 10 has_icon "$box" || fail "the box for $argument has no window icon"
+        answer_message "$text" none
+        wait_for_exit 10 "$pid" && [ "$exit_status" = "$status" ] ||
+            fail "$argument ended with status ${exit_status:-none}, not $status"
+    done
+    pass "--version and --bogus answer in a message box with the app's icon"
+fi
 echo "real-window-test: $passed passed, 0 failed"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fails if the .exe imports a DLL that does not ship with Windows 10, or is not
-# a 64-bit GUI-subsystem program.
+# Fails if the .exe imports a DLL that does not ship with Windows 10, is not a
+# 64-bit GUI-subsystem program, or lacks its manifest: run as invoker, made for
+# Windows 10 and 11, and no DPI setting of its own (Qt sets per-monitor v2).
 #
 #   imports-test.sh EXE
 set -euo pipefail
@@ -18,5 +19,8 @@ gui=$'(^|\n)Subsystem[[:space:]]+00000002'
 pe32plus=$'(^|\n)Magic[[:space:]]+020b'
 [[ $headers =~ $gui ]] || { echo "FAIL: not a GUI-subsystem program"; failed=$((failed + 1)); }
 [[ $headers =~ $pe32plus ]] || { echo "FAIL: not a 64-bit (PE32+) program"; failed=$((failed + 1)); }
-[ "$failed" -eq 0 ] && echo "imports: only Windows system DLLs, GUI subsystem, 64-bit"
+manifest=$(grep -aoz '<assembly .*</assembly>' "$1" | tr -d '\0' || true)
+[[ $manifest == *'level="asInvoker"'* && $manifest == *'{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}'* &&
+    $manifest != *dpiAware* ]] || { echo "FAIL: manifest: ${manifest:-none}"; failed=$((failed + 1)); }
+[ "$failed" -eq 0 ] && echo "imports: only Windows system DLLs, GUI subsystem, 64-bit, a manifest"
 [ "$failed" -eq 0 ]

@@ -2,6 +2,8 @@
 # entries written to the host's desktop and no Mono or Gecko prompts.
 # Makes the prefix on first use and maps 宋体 and 黑体 to the Noto CJK faces
 # (a Chinese Windows has them as SimSun and SimHei; a fresh Wine has neither).
+# MORVELIN_WINE_DPI sets the prefix's screen density, Windows' LogPixels
+# (96 = 100 %, 120 = 125 %, 144 = 150 %).
 #
 #   . wine-env.sh PREFIX
 export WINEPREFIX=$1 WINEARCH=win64 WINEDEBUG=-all
@@ -12,6 +14,8 @@ if [ ! -f "$WINEPREFIX/.morvelin-ready" ]; then
     replacements='HKCU\Software\Wine\Fonts\Replacements'
     wine reg add "$replacements" /v 宋体 /t REG_SZ /d "Noto Serif CJK SC" /f >/dev/null
     wine reg add "$replacements" /v 黑体 /t REG_SZ /d "Noto Sans CJK SC" /f >/dev/null
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d "${MORVELIN_WINE_DPI:-96}" /f >/dev/null
     wineserver -w
     touch "$WINEPREFIX/.morvelin-ready"
 fi
