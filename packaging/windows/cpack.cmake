@@ -5,6 +5,25 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/readme.txt.in readme.txt @ONLY NEWLINE_
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt COPYONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/readme.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
         DESTINATION .)
+# The licences and notices of everything linked into the .exe: Qt (LGPLv3,
+# which builds on the GPLv3) and the libraries it bundles (PCRE2, HarfBuzz,
+# libpng, zlib, ...) as Debian records them for the very qt6-base source the
+# Windows Qt is built from; the MinGW-w64 runtime (winpthreads) and GCC's
+# runtime libraries (libstdc++, libgcc).
+set(licences
+    /usr/share/common-licenses/LGPL-3 Qt-LGPL-3.txt
+    /usr/share/common-licenses/GPL-3 GPL-3.txt
+    /usr/share/doc/libqt6core6/copyright Qt-and-bundled-libraries.txt
+    /usr/share/doc/mingw-w64-common/copyright MinGW-w64-runtime.txt
+    /usr/share/doc/gcc-mingw-w64-base/copyright GCC-runtime-libraries.txt)
+while(licences)
+    list(POP_FRONT licences source name)
+    if(NOT EXISTS ${source})
+        message(FATAL_ERROR "No ${source}: the Windows packages need it (scripts/deps.sh windows)")
+    endif()
+    configure_file(${source} licenses/${name} COPYONLY)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/licenses/${name} DESTINATION licenses)
+endwhile()
 
 set(CPACK_GENERATOR "ZIP;NSIS")
 set(CPACK_PACKAGE_NAME morvelin)

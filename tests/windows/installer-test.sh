@@ -28,6 +28,7 @@ wine "$installer" /S
 wineserver -w
 check test -f "$dir/morvelin.exe"
 check test -f "$dir/Uninstall.exe"
+check test -s "$dir/licenses/Qt-and-bundled-libraries.txt"
 check test -f "$shortcut"
 check registered
 
@@ -50,5 +51,5 @@ check test ! -e "$dir"
 check bash -c "! wine reg query '$key' >/dev/null 2>&1"
 check bash -c "! wine reg query 'HKLM\\Software\\Morvelin' >/dev/null 2>&1"
 
-echo "installer: $((10 - failed)) passed, $failed failed ($(stat -c %s "$installer") bytes)"
+echo "installer: $((11 - failed)) passed, $failed failed ($(stat -c %s "$installer") bytes)"
 [ "$failed" -eq 0 ]
