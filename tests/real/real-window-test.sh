@@ -16,8 +16,9 @@
 #     --timeout S           how long the window may take to appear (default: 10)
 #     --message-width N     the least width of a message box (default: 240)
 #     --no-size-hints       the toolkit sets no X size hints (Wine keeps sizes itself)
-#     --scale S             the screen's scale (Wine's dpi / 96): the window must be
-#                           within 2 px of S times 369 x 340
+#     --dpi N               the screen's density (Wine's LogPixels): the window must be
+#                           within 2 px of N/96 times 369 x 340, the icon N/96 times
+#                           its size
 #     --menu-word WORD      a right click on a result box opens a menu that shows
 #                           WORD (read with OCR)
 #     --box-command CMD     CMD ARG starts the app where it shows its command line's
@@ -51,7 +52,7 @@ while [ $# -gt 0 ]; do
     --timeout) timeout=$2; shift 2 ;;
     --message-width) message_width=$2; shift 2 ;;
     --no-size-hints) size_hints=false; shift ;;
-    --scale) scale=$2; shift 2 ;;
+    --dpi) scale=$(awk -v dpi="$2" 'BEGIN { print dpi / 96 }'); shift 2 ;;
     --menu-word) menu_word=$2; shift 2 ;;
     --box-command) box_command=$2; shift 2 ;;
     --) shift; break ;;
@@ -59,6 +60,8 @@ while [ $# -gt 0 ]; do
     esac
 done
 [ $# -gt 0 ] || { echo "usage: $0 [OPTIONS] [--] APP [ARG...]" >&2; exit 2; }
+scaled() { awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d", n * s }'; }
+icon_size=$(scaled "$icon_size")
 for tool in Xvfb xdotool xclip xprop; do
     command -v "$tool" >/dev/null || { echo "real-window-test: $tool is missing"; exit 1; }
 done
@@ -199,7 +202,6 @@ pass "Clear, then 1 2 3 Enter Enter put the combined text on the clipboard byte 
 
 # Qt's own texts, such as a text box's menu, in Chinese: a right click on the
 # first set's box, the menu read off the screen.
-scaled() { awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d", n * s }'; }
 menu_shows_word() {
     import -window root -crop "$(scaled 160)x$(scaled 190)+$1+$2" -resize 300% \
         -colorspace gray "$work/menu.png"
