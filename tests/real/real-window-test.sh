@@ -200,6 +200,13 @@ printf '4590182.3\r\n4590736.3' >"$work/expected"
 expect_clipboard "$work/expected" "the clipboard does not hold the combined text"
 pass "Clear, then 1 2 3 Enter Enter put the combined text on the clipboard byte for byte"
 
+if [ -n "$screenshot" ]; then
+    command -v import >/dev/null || fail "import (ImageMagick) is missing for the screenshot"
+    # Without dates, so an unchanged window gives the same file.
+    import -window "$main" +set date:create +set date:modify \
+        -define png:exclude-chunks=date,time "$screenshot"
+fi
+
 # Qt's own texts, such as a text box's menu, in Chinese: a right click on the
 # first set's box, the menu read off the screen.
 menu_shows_word() {
@@ -216,13 +223,6 @@ if [ -n "$menu_word" ]; then
     xdotool key Escape
     focus "$main"
     pass "a text box's menu is in Chinese"
-fi
-
-if [ -n "$screenshot" ]; then
-    command -v import >/dev/null || fail "import (ImageMagick) is missing for the screenshot"
-    # Without dates, so an unchanged window gives the same file.
-    import -window "$main" +set date:create +set date:modify \
-        -define png:exclude-chunks=date,time "$screenshot"
 fi
 
 # Closed as a person closes it, the app ends cleanly. Without a window
