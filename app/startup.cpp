@@ -30,24 +30,41 @@ struct HeldMessage {
 
 std::vector<HeldMessage> heldMessages;
 
-void writeHeldMessages()
+// A Windows program started from Explorer or a shortcut has no console and no
+// standard handles: what it prints goes nowhere.
+bool hasNoConsole()
 {
+#ifdef Q_OS_WIN
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoW(&startup);
+    return GetConsoleWindow() == nullptr && (startup.dwFlags & STARTF_USESTDHANDLES) == 0;
+#else
+    return false;
+#endif
+}
+
+// Our line, then Qt's own words on the cause.
+QString startFailure()
+{
+    QString text = QStringLiteral("morvelin: 无法启动。Morvelin cannot start:\n");
     for (const HeldMessage &message : heldMessages) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(qFormatLogMessage(message.type, context, message.text)));
+        text += qFormatLogMessage(message.type, context, message.text) + QLatin1Char('\n');
     }
+    return text;
 }
 
 // Holds Qt's messages while the application is built. A fatal one would
-// abort; it ends the process with our line and Qt's words instead.
+// abort; it ends the process with status 1 and our line and Qt's words on
+// stderr instead. (A Windows program without a console has already shown
+// Qt's own message box about it by then.)
 void holdOrFail(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     heldMessages.push_back({type, QByteArray(context.category), text});
     if (type != QtFatalMsg)
         return;
-    std::fputs("morvelin: 无法启动。Morvelin cannot start:\n", stderr);
-    writeHeldMessages();
+    std::fputs(qPrintable(startFailure()), stderr);
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -103,20 +120,6 @@ QIcon applicationIcon()
     return icon;
 }
 
-// A Windows program started from Explorer or a shortcut has no console and no
-// standard handles: what it prints goes nowhere.
-bool hasNoConsole()
-{
-#ifdef Q_OS_WIN
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    GetStartupInfoW(&startup);
-    return GetConsoleWindow() == nullptr && (startup.dwFlags & STARTF_USESTDHANDLES) == 0;
-#else
-    return false;
-#endif
-}
-
 // Runs an action once, after the first paint of the window it watches.
 class AfterFirstPaint : public QObject {
   public:
@@ -142,6 +145,7 @@ class AfterFirstPaint : public QObject {
 
 int report(const CommandLine &commandLine, int &argc, char **argv)
 {
+    // cppcheck-suppress knownConditionTrueFalse ; it varies on Windows only
     if (!hasNoConsole()) {
         std::fputs(qPrintable(commandLine.text), commandLine.status == 0 ? stdout : stderr);
         return commandLine.status;

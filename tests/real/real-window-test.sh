@@ -236,20 +236,27 @@ within 10 closed || fail "the app still runs after its window was closed"
 [ "$exit_status" = 0 ] || { cat "$work/app.log"; fail "the app ended with status $exit_status"; }
 pass "closing the window ends the app with status 0"
 
-# The command line's answers in the app's own message box, with its icon; the
-# exit status as on a terminal.
+# The command line's answers in the app's own message box, with its icon, and
+# a failed start in Qt's own system message box (no icon, and its text cannot
+# be copied); the exit status as on a terminal.
 if [ -n "$box_command" ]; then
-    for row in "--version|0|morvelin" "--bogus|2|Unknown option 'bogus'"; do
+    for row in "--version|0|morvelin" "--bogus|2|Unknown option 'bogus'" \
+        "-platform bogus|1|no Qt platform plugin could be initialized"; do
         IFS='|' read -r argument status text <<<"$row"
-        $box_command "$argument" 2>>"$work/app.log" &
+        # shellcheck disable=SC2086 # the arguments are split on purpose
+        $box_command $argument 2>>"$work/app.log" &
         pid=$!
         pids+=("$pid")
         box=$(wait_window "$main") || fail "no message box for $argument"
-        within 10 has_icon "$box" || fail "the box for $argument has no window icon"
-        answer_message "$text" none
+        if [ "$status" = 1 ]; then
+            message_copy=false answer_message "$text" none
+        else
+            within 10 has_icon "$box" || fail "the box for $argument has no window icon"
+            answer_message "$text" none
+        fi
         wait_for_exit 10 "$pid" && [ "$exit_status" = "$status" ] ||
             fail "$argument ended with status ${exit_status:-none}, not $status"
     done
-    pass "--version and --bogus answer in a message box with the app's icon"
+    pass "--version, --bogus and a failed start answer in message boxes"
 fi
 echo "real-window-test: $passed passed, 0 failed"
