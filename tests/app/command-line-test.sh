@@ -14,7 +14,7 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
 rows=(
-    "--help|0|Usage:"
+    "--help|0|用法：morvelin [选项]"
     "-h|0|-v, --version"
     "--help-all|0|Usage:"
     "--version|0|morvelin $version"
