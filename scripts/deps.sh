@@ -11,7 +11,7 @@ set -euo pipefail
 # qt6-translations-l10n: Qt's Chinese texts, built into the program.
 build=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n)
 runtime=(qt6-qpa-plugins fonts-noto-cjk)
-test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream dpkg-dev file)
+test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream dpkg-dev file lintian)
 fuzz=(clang libclang-rt-14-dev libgtest-dev)
 analysis=(clang-tidy cppcheck gcovr)
 # dpkg-dev: apt-get source unpacks with dpkg-source; imagemagick: screenshots;

@@ -48,5 +48,11 @@ if [ -z "$body" ] || [ "$malformed" != 0 ]; then
     echo "FAIL: the long description is missing or a line is not ' text'"; failed=$((failed + 1))
 fi
 
-echo "deb: $((16 - failed)) passed, $failed failed"
+# Debian's own checks: no error and no warning (informational tags do not
+# count: the sanitizer and coverage builds are not hardened).
+complaints=$(lintian "$deb" 2>&1 || true)
+echo "lintian: $complaints"
+if grep -qE '^[EW]: ' <<<"$complaints"; then echo "FAIL: lintian"; failed=$((failed + 1)); fi
+
+echo "deb: $((17 - failed)) passed, $failed failed"
 [ "$failed" -eq 0 ]
