@@ -20,8 +20,9 @@ installer=$(find "$out" -maxdepth 1 -name 'morvelin-*-win64.exe')
 dir="$WINEPREFIX/drive_c/Program Files/Morvelin"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Morvelin.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvelin'
+passed=0
 failed=0
-check() { if "$@"; then echo "ok: $*"; else echo "FAIL: $*"; failed=$((failed + 1)); fi; }
+check() { if "$@"; then echo "ok: $*"; passed=$((passed + 1)); else echo "FAIL: $*"; failed=$((failed + 1)); fi; }
 registered() { wine reg query "$key" /v DisplayName >/dev/null 2>&1; }
 
 wine "$installer" /S
@@ -51,5 +52,5 @@ check test ! -e "$dir"
 check bash -c "! wine reg query '$key' >/dev/null 2>&1"
 check bash -c "! wine reg query 'HKLM\\Software\\Morvelin' >/dev/null 2>&1"
 
-echo "installer: $((11 - failed)) passed, $failed failed ($(stat -c %s "$installer") bytes)"
+echo "installer: $passed passed, $failed failed ($(stat -c %s "$installer") bytes)"
 [ "$failed" -eq 0 ]
