@@ -2,6 +2,7 @@
 
 #include "window/layout.h"
 
+#include <QDialogButtonBox>
 #include <QMessageBox>
 
 namespace window {
@@ -20,8 +21,8 @@ void showMessageBox(QWidget *parent, const QString &text, Qt::TextFormat format)
     // The box sizes itself to fit its text and its row of buttons; that row
     // is given a least width, so that a short text still gets a box wide
     // enough for its caption.
-    box.setStyleSheet(QStringLiteral("QDialogButtonBox { min-width: %1px; }")
-                          .arg(pixels(MessageBoxMinimumWidth)));
+    if (auto *buttons = box.findChild<QDialogButtonBox *>())
+        buttons->setMinimumWidth(pixels(MessageBoxMinimumWidth));
     if (parent != nullptr)
         box.setPalette(parent->palette());
     box.exec();
