@@ -3,6 +3,10 @@
 # Apps & features (the template beside this file).
 configure_file(${CMAKE_CURRENT_LIST_DIR}/readme.txt.in readme.txt @ONLY NEWLINE_STYLE CRLF)
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt COPYONLY)
+# The installer's licence page: a Chinese summary above the MIT text, UTF-8
+# with a byte-order mark so that NSIS reads it as Unicode.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE MORVELIN_LICENCE_TEXT)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/licence-page.txt.in licence-page.txt @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/readme.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
         DESTINATION .)
 # The licences and notices of everything linked into the .exe: Qt (LGPLv3,
@@ -13,7 +17,7 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/readme.txt ${CMAKE_CURRENT_BINARY_DIR}
 set(licences
     /usr/share/common-licenses/LGPL-3 Qt-LGPL-3.txt
     /usr/share/common-licenses/GPL-3 GPL-3.txt
-    /usr/share/doc/libqt6core6/copyright Qt-and-bundled-libraries.txt
+    /usr/share/doc/qt6-base-dev/copyright Qt-and-bundled-libraries.txt
     /usr/share/doc/mingw-w64-common/copyright MinGW-w64-runtime.txt
     /usr/share/doc/gcc-mingw-w64-base/copyright GCC-runtime-libraries.txt)
 while(licences)
@@ -30,7 +34,7 @@ set(CPACK_PACKAGE_NAME morvelin)
 set(CPACK_PACKAGE_VENDOR "The Morvelin developers")
 set(CPACK_PACKAGE_FILE_NAME morvelin-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Morvelin)
-set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_MORVELIN_ICO ${MORVELIN_ICON_DIR}/morvelin.ico)

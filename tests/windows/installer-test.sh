@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the installer with CPack and NSIS, then under Wine: installs it
-# silently, checks the program, the Start-menu shortcut and the Apps & features
-# entry, starts the installed program, uninstalls silently and checks that
-# nothing is left.
+# Builds the installer with CPack and NSIS, then under Wine: installs it for
+# the current user alone, refuses to replace or remove the program while it
+# runs, uninstalls it; installs it for all users twice over and uninstalls
+# that. Checks the files, the Start-menu shortcut and the Apps & features
+# entry each time. An uninstaller run in place (_?=DIR) gives its real exit
+# status but cannot remove itself.
 #
 #   wine-run.sh PREFIX installer-test.sh BUILD_DIR
 set -euo pipefail
@@ -17,40 +19,61 @@ cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>
 installer=$(find "$out" -maxdepth 1 -name 'morvelin-*-win64.exe')
 [ -n "$installer" ] || { echo "FAIL: no installer"; ls "$out"; exit 1; }
 
-dir="$WINEPREFIX/drive_c/Program Files/Morvelin"
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Morvelin.lnk"
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvelin'
+# Wine's desktop process keeps the display it started with: X comes first.
+start_xvfb "$out"
 passed=0
 failed=0
 check() { if "$@"; then echo "ok: $*"; passed=$((passed + 1)); else echo "FAIL: $*"; failed=$((failed + 1)); fi; }
-registered() { wine reg query "$key" /v DisplayName >/dev/null 2>&1; }
+fails() { ! "$@"; }
+entry='Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvelin'
+registered() { wine reg query "$1\\$entry" /v DisplayName >/dev/null 2>&1; }
+# Wine has no UAC: what can be checked is that the installer does not ask for it.
+manifest=$(grep -ao 'requestedExecutionLevel level="[A-Za-z]*"' "$installer")
+check test "$manifest" = 'requestedExecutionLevel level="highestAvailable"'
 
-wine "$installer" /S
-wineserver -w
-check test -f "$dir/morvelin.exe"
-check test -f "$dir/Uninstall.exe"
+# For the current user: nothing under Program Files or HKLM.
+local_dir=$(wine cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')
+dir=$(winepath -u "$local_dir\\Programs\\Morvelin")
+shortcut=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' | tr -d '\r')")'/Microsoft/Windows/Start Menu/Programs/Morvelin.lnk'
+machine_dir="$WINEPREFIX/drive_c/Program Files/Morvelin"
+wine "$installer" /S /CurrentUser
+check test -f "$dir/morvelin.exe" -a -f "$dir/Uninstall.exe" -a -f "$shortcut"
 check test -s "$dir/licenses/Qt-and-bundled-libraries.txt"
-check test -f "$shortcut"
-check registered
+check registered HKCU
+check fails registered HKLM
+check test ! -e "$machine_dir"
 
-# The installed program starts and maps its window.
-start_xvfb "$out"
+# While it runs, neither the installer nor the uninstaller changes anything.
 mapped() { xdotool search --onlyvisible --name '^Morvelin$' >/dev/null 2>&1; }
 wine "$dir/morvelin.exe" &
 app=$!
 check within 60 mapped
+state() { find "$dir" -type f -printf '%P %s %T@\n' | sort; wine reg query "HKCU\\$entry"; }
+before=$(state)
+check fails wine "$installer" /S /CurrentUser
+check fails wine "$dir/Uninstall.exe" /S "_?=$local_dir\\Programs\\Morvelin"
+check test "$(state)" = "$before"
 kill "$app" 2>/dev/null || true
 wineserver -k || true
 wineserver -w
 
+# Closed, it goes: everything but the uninstaller run in place.
+check wine "$dir/Uninstall.exe" /S "_?=$local_dir\\Programs\\Morvelin"
+check test "$(ls "$dir")" = Uninstall.exe -a ! -e "$shortcut"
+check fails registered HKCU
+
+# For all users, twice over: one entry, and its uninstaller removes it all.
+wine "$installer" /S /AllUsers
+check wine "$installer" /S /AllUsers
+check test -f "$machine_dir/morvelin.exe"
+wine reg export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' "$out/uninstall.reg" /y >/dev/null
+check test "$(iconv -f UTF-16 -t UTF-8 "$out/uninstall.reg" | grep -c '"DisplayName"="Morvelin"')" = 1
 # The uninstaller copies itself away and returns at once: wait for the folder to go.
-wine "$dir/Uninstall.exe" /S
-check within 60 test ! -e "$dir"
+wine "$machine_dir/Uninstall.exe" /S
+check within 60 test ! -e "$machine_dir"
 wineserver -w
-check test ! -e "$shortcut"
-check test ! -e "$dir"
-check bash -c "! wine reg query '$key' >/dev/null 2>&1"
-check bash -c "! wine reg query 'HKLM\\Software\\Morvelin' >/dev/null 2>&1"
+check fails registered HKLM
+check fails wine reg query 'HKLM\Software\Morvelin'
 
 echo "installer: $passed passed, $failed failed ($(stat -c %s "$installer") bytes)"
 [ "$failed" -eq 0 ]
