@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what Morvelin needs on Debian 12. Safe to run again: only missing
-# packages are installed; sudo is used only when not root.
+# Installs what Morvelin needs on Debian 12 (bookworm) or 13 (trixie). Safe to
+# run again: only missing packages are installed; sudo is used only when not
+# root.
 #
 #   scripts/deps.sh run     build and run the app
 #   scripts/deps.sh test    everything the tests, benchmarks and checks need
@@ -8,11 +9,19 @@
 #   scripts/deps.sh windows the Windows cross build, its packages and Wine
 set -euo pipefail
 
+# The fuzzer links the clang runtime of the release's own clang.
+. /etc/os-release
+case ${VERSION_CODENAME:-} in
+bookworm) clang_runtime=libclang-rt-14-dev ;;
+trixie) clang_runtime=libclang-rt-19-dev ;;
+*) echo "deps.sh: Debian 12 (bookworm) or 13 (trixie) expected, not ${PRETTY_NAME:-this system}" >&2; exit 1 ;;
+esac
+
 # qt6-translations-l10n: Qt's Chinese texts, built into the program.
 build=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n)
 runtime=(qt6-qpa-plugins fonts-noto-cjk)
 test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream dpkg-dev file lintian)
-fuzz=(clang libclang-rt-14-dev libgtest-dev)
+fuzz=(clang "$clang_runtime" libgtest-dev)
 analysis=(clang-tidy cppcheck gcovr)
 # dpkg-dev: apt-get source unpacks with dpkg-source; imagemagick: screenshots;
 # tesseract: reads a menu's words off the screen.

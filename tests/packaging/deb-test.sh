@@ -28,7 +28,8 @@ done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-names=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
+# Debian 13 renamed the Qt libraries for the 64-bit time_t transition (…t64).
+names=$(tr ',' '\n' <<<"$depends" | awk '{print $1}' | sed 's/t64$//')
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
     qt6-qpa-plugins fonts-noto-cjk; do
     has_line "$package" "$names" ||
