@@ -9,7 +9,9 @@
 // an X DAMAGE object before it is mapped, so each drawing request is reported.
 // The first paint is complete when, after the map, nothing has been drawn for
 // 150 ms; its time is that of the last drawing. Then the program is stopped
-// and its peak resident set read from wait4(). One warm-up round is left out.
+// and its peak resident set read from wait4(); STARTUP_PROBE_AFTER_RUN, when
+// set, is a shell command run then, outside the timing (the Wine benchmark
+// ends the Wine session with it). One warm-up round is left out.
 // Prints the medians of each program and the ratios of the first to each
 // floor.
 
@@ -114,6 +116,8 @@ bool runOnce(const Connection &connection, const char *program, Sample &sample)
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     sample.peakKb = usage.ru_maxrss;
+    if (const char *afterRun = std::getenv("STARTUP_PROBE_AFTER_RUN"))
+        (void)std::system(afterRun);
     return painted;
 }
 
