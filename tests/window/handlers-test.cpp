@@ -165,7 +165,7 @@ TEST(HandlersTest, CalculateThatStopsEarlyWritesNothing)
         EXPECT_EQ(view.texts, before);
         Log expected{u"message " + std::u16string(row.message)};
         if (row.focusesText1)
-            expected.push_back(u"focus Text1");
+            expected.emplace_back(u"focus Text1");
         EXPECT_EQ(view.log, expected);
         EXPECT_EQ(view.focus, row.focusesText1 ? ControlId::FirstDigit : ControlId::Calculate);
     }
