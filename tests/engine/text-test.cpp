@@ -1,6 +1,6 @@
 #include "engine/text.h"
 
-#include "engine/calculate.h"
+#include "engine/errors.h"
 
 #include <gtest/gtest.h>
 
