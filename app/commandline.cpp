@@ -8,11 +8,14 @@ namespace app {
 namespace {
 
 // Qt's own options, taken by QApplication; here they are only let through.
-const char *const qtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",     "qmljsdebugger",
-    "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",    "display",
-    "geometry", "name",        "title",       "visual",     "style",
-    "stylesheet"};
+const char *const qtOptionsWithValue[] = {"platform",      "platformpluginpath",
+                                          "platformtheme", "plugin",
+                                          "qmljsdebugger", "qwindowgeometry",
+                                          "qwindowicon",   "qwindowtitle",
+                                          "session",       "display",
+                                          "geometry",      "name",
+                                          "title",         "visual",
+                                          "style",         "stylesheet"};
 const char *const qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 void addQtOptions(QCommandLineParser &parser)
@@ -37,9 +40,12 @@ const HelpRow helpRows[] = {
     {"-h, --help", "显示本帮助。", "Show this help."},
     {"-v, --version", "显示版本。", "Show the version."},
 };
-const char *const helpHead[] = {"用法：morvelin [选项]", "Usage: morvelin [options]", "",
+const char *const helpHead[] = {"用法：morvelin [选项]",
+                                "Usage: morvelin [options]",
+                                "",
                                 "由三位开奖号码算出两组七码。",
-                                "Two seven-digit sets from a three-digit lottery draw.", "",
+                                "Two seven-digit sets from a three-digit lottery draw.",
+                                "",
                                 "选项 Options:"};
 const char *const helpFoot[] = {"也可使用 Qt 的选项，如 -platform、-style。",
                                 "Qt's own options, such as -platform and -style, work too."};
@@ -52,7 +58,9 @@ QString plainHelp()
     for (const char *line : helpHead)
         text += QString::fromUtf8(line) + QLatin1Char('\n');
     for (const HelpRow &row : helpRows) {
-        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(row.option), -15).arg(QString::fromUtf8(row.chinese));
+        text += QStringLiteral("  %1 %2\n")
+                    .arg(QLatin1String(row.option), -15)
+                    .arg(QString::fromUtf8(row.chinese));
         text += QStringLiteral("  %1 %2\n").arg(QString(), -15).arg(QLatin1String(row.english));
     }
     text += QLatin1Char('\n');
@@ -69,8 +77,10 @@ QString richHelp()
         html += QString::fromUtf8(line).toHtmlEscaped() + QStringLiteral("<br>");
     html += QStringLiteral("<table>");
     for (const HelpRow &row : helpRows)
-        html += QStringLiteral("<tr><td style=\"padding-right: 12px\">%1</td><td>%2<br>%3</td></tr>")
-                    .arg(QLatin1String(row.option), QString::fromUtf8(row.chinese), QLatin1String(row.english));
+        html +=
+            QStringLiteral("<tr><td style=\"padding-right: 12px\">%1</td><td>%2<br>%3</td></tr>")
+                .arg(QLatin1String(row.option), QString::fromUtf8(row.chinese),
+                     QLatin1String(row.english));
     html += QStringLiteral("</table><br>");
     for (const char *line : helpFoot)
         html += QString::fromUtf8(line).toHtmlEscaped() + QStringLiteral("<br>");
@@ -95,7 +105,8 @@ CommandLine parseCommandLine(int argc, char *argv[])
     const bool parsed = parser.parse(arguments);
     QString error = parser.errorText();
     if (parsed && !parser.positionalArguments().isEmpty())
-        error = QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+        error = QStringLiteral("unexpected argument '%1'.")
+                    .arg(parser.positionalArguments().constFirst());
     if (!error.isEmpty())
         return {false, 2, QStringLiteral("morvelin: %1 Try 'morvelin --help'.\n").arg(error), {}};
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))

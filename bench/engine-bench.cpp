@@ -17,24 +17,23 @@ void allDraws(benchmark::State &state)
         digits[d] = std::u16string(1, static_cast<char16_t>(u'0' + d));
     for (auto _ : state) {
         for (int draw = 0; draw < 1000; ++draw) {
-            auto result = engine::calculate(digits[draw / 100], digits[draw / 10 % 10],
-                                            digits[draw % 10]);
+            auto result =
+                engine::calculate(digits[draw / 100], digits[draw / 10 % 10], digits[draw % 10]);
             benchmark::DoNotOptimize(result);
         }
     }
     state.SetItemsProcessed(state.iterations() * 1000);
     // Seconds per call, shown with an SI prefix (n for nanoseconds).
-    state.counters["perCall"] = benchmark::Counter(static_cast<double>(state.iterations()) * 1000,
-                                                   benchmark::Counter::kIsRate |
-                                                       benchmark::Counter::kInvert);
+    state.counters["perCall"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * 1000,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(allDraws);
 
 // One box holds a long text; the outcome is the one a person gets for it.
 enum class LongText { Digits, Letters, Spaces, Zeros };
 
-template <LongText kind>
-void longInput(benchmark::State &state)
+template <LongText kind> void longInput(benchmark::State &state)
 {
     const auto length = static_cast<std::size_t>(state.range(0));
     std::u16string text;

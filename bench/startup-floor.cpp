@@ -18,8 +18,10 @@ int main(int argc, char *argv[])
     const struct {
         const char *family;
         int weight;
-    } faces[] = {{"Noto Serif CJK SC", QFont::Normal}, {"Noto Serif CJK SC", QFont::Bold},
-                 {"Noto Sans CJK SC", QFont::Normal},  {"Noto Sans CJK SC", QFont::Bold}};
+    } faces[] = {{"Noto Serif CJK SC", QFont::Normal},
+                 {"Noto Serif CJK SC", QFont::Bold},
+                 {"Noto Sans CJK SC", QFont::Normal},
+                 {"Noto Sans CJK SC", QFont::Bold}};
     int top = 20;
     for (const auto &face : faces) {
         auto *label = new QLabel(QStringLiteral("请输入3码奖号"), &window);

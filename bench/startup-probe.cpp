@@ -121,8 +121,7 @@ bool runOnce(const Connection &connection, const char *program, Sample &sample)
     return painted;
 }
 
-template <typename T>
-T median(std::vector<T> values)
+template <typename T> T median(std::vector<T> values)
 {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
@@ -145,7 +144,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "startup-probe: cannot open the display\n");
         return 1;
     }
-    const xcb_query_extension_reply_t *damage = xcb_get_extension_data(connection.xcb, &xcb_damage_id);
+    const xcb_query_extension_reply_t *damage =
+        xcb_get_extension_data(connection.xcb, &xcb_damage_id);
     if (damage == nullptr || damage->present == 0) {
         std::fprintf(stderr, "startup-probe: the X server has no DAMAGE extension\n");
         return 1;

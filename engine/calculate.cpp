@@ -11,8 +11,8 @@ namespace engine {
 namespace {
 
 using detail::contains;
-using detail::join;
 using detail::forEachPiece;
+using detail::join;
 using detail::toNumber;
 using detail::unitAt;
 

@@ -22,7 +22,7 @@ build=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n)
 runtime=(qt6-qpa-plugins fonts-noto-cjk)
 test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream dpkg-dev file lintian)
 fuzz=(clang "$clang_runtime" libgtest-dev)
-analysis=(clang-tidy cppcheck gcovr)
+analysis=(clang-tidy clang-format cppcheck gcovr)
 # dpkg-dev: apt-get source unpacks with dpkg-source; imagemagick: screenshots;
 # tesseract: reads a menu's words off the screen.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis dpkg-dev

@@ -12,7 +12,8 @@ void Handlers::calculateClicked()
     // A text that cannot be read as a number is reported and the window carries
     // on as it was: no box is written and the focus stays.
     try {
-        result = engine::calculate(m_view.text(ControlId::FirstDigit), m_view.text(ControlId::SecondDigit),
+        result = engine::calculate(m_view.text(ControlId::FirstDigit),
+                                   m_view.text(ControlId::SecondDigit),
                                    m_view.text(ControlId::ThirdDigit));
     } catch (const engine::TypeMismatch &) { // GCOVR_EXCL_BR_LINE: others (out of memory) pass on
         m_view.showMessage(TypeMismatchMessage);
@@ -39,9 +40,9 @@ void Handlers::clearClicked()
 {
     // Emptying the draw digit boxes runs their change handlers, which move the
     // focus along; the last step puts it back in the first digit.
-    for (const ControlId box : {ControlId::FirstDigit, ControlId::SecondDigit, ControlId::ThirdDigit,
-                                ControlId::FirstSet, ControlId::SecondSet, ControlId::TwoLineText,
-                                ControlId::SharedDigits})
+    for (const ControlId box :
+         {ControlId::FirstDigit, ControlId::SecondDigit, ControlId::ThirdDigit, ControlId::FirstSet,
+          ControlId::SecondSet, ControlId::TwoLineText, ControlId::SharedDigits})
         m_view.setText(box, u"");
     m_view.setFocus(ControlId::FirstDigit);
 }

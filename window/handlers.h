@@ -11,7 +11,7 @@
 namespace window {
 
 class View {
-public:
+  public:
     virtual ~View() = default;
 
     // The two-line text gives its lines joined by CR LF.
@@ -33,7 +33,7 @@ inline constexpr std::u16string_view TypeMismatchMessage = u"类型不匹配：�
 inline constexpr std::u16string_view OverflowMessage = u"溢出：数值超出范围";
 
 class Handlers {
-public:
+  public:
     explicit Handlers(View &view) : m_view(view) {}
 
     void calculateClicked();
@@ -43,7 +43,7 @@ public:
     void secondDigitChanged();
     void thirdDigitChanged();
 
-private:
+  private:
     View &m_view;
 };
 

@@ -42,8 +42,8 @@ struct Rgb {
 // window's default font.
 struct FontSpec {
     const char *family = nullptr; // UTF-8
-    int size = 0; // twips: 20 to a point, so 14.25 pt is 285
-    int weight = 0; // 400 regular, 700 bold
+    int size = 0;                 // twips: 20 to a point, so 14.25 pt is 285
+    int weight = 0;               // 400 regular, 700 bold
 };
 
 struct ControlSpec {
@@ -53,8 +53,8 @@ struct ControlSpec {
     int left, top, width, height; // twips
     const char *caption;          // UTF-8; the initial text of a box is empty
     FontSpec font;
-    std::optional<Rgb> colour; // the text colour; none: the toolkit's default
-    int tabIndex;              // labels hold one but never take the focus
+    std::optional<Rgb> colour;  // the text colour; none: the toolkit's default
+    int tabIndex;               // labels hold one but never take the focus
     const char *accessibleName; // UTF-8; what a screen reader says the control is
 };
 
@@ -141,7 +141,8 @@ constexpr bool wholePixels(int twips)
 constexpr bool everyControlIsWholePixels()
 {
     return std::all_of(ControlTable.begin(), ControlTable.end(), [](const ControlSpec &spec) {
-        const std::array<int, 5> twips{spec.left, spec.top, spec.width, spec.height, spec.font.size};
+        const std::array<int, 5> twips{spec.left, spec.top, spec.width, spec.height,
+                                       spec.font.size};
         return std::all_of(twips.begin(), twips.end(), wholePixels);
     });
 }

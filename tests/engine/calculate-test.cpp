@@ -71,9 +71,9 @@ TEST(CalculateTest, WorkedExamples)
 TEST(CalculateTest, MissingInputWhenATrimmedTextIsEmpty)
 {
     const std::array<std::u16string_view, 3> rows[] = {
-        {u"", u"2", u"3"},   {u"1", u"", u"3"},          {u"1", u"2", u""},
-        {u"   ", u"2", u"3"}, {u"1", u"\u3000", u"3"},   {u"1", u"2", u" \u3000 "},
-        {u"", u"", u""},     {u"x", u"y", u""},          {u"", u"1e999", u"9"},
+        {u"", u"2", u"3"},    {u"1", u"", u"3"},       {u"1", u"2", u""},
+        {u"   ", u"2", u"3"}, {u"1", u"\u3000", u"3"}, {u"1", u"2", u" \u3000 "},
+        {u"", u"", u""},      {u"x", u"y", u""},       {u"", u"1e999", u"9"},
     };
     for (const auto &row : rows)
         EXPECT_TRUE(std::holds_alternative<MissingInput>(calculate(row[0], row[1], row[2])));
@@ -192,8 +192,9 @@ TEST(CalculateTest, AllThousandDrawsGiveTwoSetsCoveringAllTenDigits)
                 std::set<char16_t> all = first;
                 all.insert(second.begin(), second.end());
                 EXPECT_EQ(all.size(), 10U);
-                EXPECT_TRUE(std::all_of(all.begin(), all.end(),
-                                        [](char16_t unit) { return unit >= u'0' && unit <= u'9'; }));
+                EXPECT_TRUE(std::all_of(all.begin(), all.end(), [](char16_t unit) {
+                    return unit >= u'0' && unit <= u'9';
+                }));
 
                 std::u16string shared;
                 for (const char16_t unit : sets.firstSet)

@@ -20,11 +20,13 @@ struct ThreeValues {
 
 TEST(OrderingTest, ThreeValueRoutinesPickSmallestMiddleLargest)
 {
+    // clang-format off
     const ThreeValues rows[] = {
         {9, 45, 18, 9, 18, 45},    {18, 18, 9, 9, 18, 18},   {9, 18, 9, 9, 9, 18},
         {45, 36, 27, 27, 36, 45},  {27, 36, 45, 27, 36, 45}, {5, 5, 5, 5, 5, 5},
         {-32768, 32767, 0, -32768, 0, 32767},                 {-1, -3, -2, -3, -2, -1},
     };
+    // clang-format on
     for (const ThreeValues &row : rows) {
         SCOPED_TRACE(testing::Message() << row.a << ", " << row.b << ", " << row.c);
         std::int16_t a = row.a;
@@ -86,7 +88,8 @@ TEST(OrderingTest, TwoValueRoutines)
     struct Row {
         std::int16_t x, y, min, max;
     };
-    const Row rows[] = {{27, 18, 18, 27}, {18, 27, 18, 27}, {5, 5, 5, 5}, {-32768, 32767, -32768, 32767}};
+    const Row rows[] = {
+        {27, 18, 18, 27}, {18, 27, 18, 27}, {5, 5, 5, 5}, {-32768, 32767, -32768, 32767}};
     for (const Row &row : rows) {
         std::int16_t x = row.x;
         std::int16_t y = row.y;

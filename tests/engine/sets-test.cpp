@@ -18,7 +18,8 @@ struct SetsRow {
 // mechanical runs on texts that are no pair codes.
 const SetsRow setsRows[] = {
     {"threePairs", u"18", u"27", u"36", u"182736", u"4590", u"4590182", u"4590736"},
-    {"threePairsRegainLeadingZero", u"09", u"45", u"18", u"094518", u"2367", u"2367091", u"2367845"},
+    {"threePairsRegainLeadingZero", u"09", u"45", u"18", u"094518", u"2367", u"2367091",
+     u"2367845"},
     {"twoPairs", u"18", u"18", u"27", u"1827", u"345690", u"1827093", u"1827645"},
     {"twoPairsKeepLeadingZero", u"09", u"09", u"45", u"0945", u"123678", u"0945182", u"0945736"},
     {"twoPairsHighCodeFirst", u"45", u"09", u"09", u"4509", u"123678", u"0945182", u"0945736"},

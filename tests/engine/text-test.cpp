@@ -25,6 +25,7 @@ TEST(TextTest, ReadsNumbers)
         std::u16string_view text;
         double value;
     };
+    // clang-format off
     const Row rows[] = {
         {u"7", 7},         {u"07", 7},          {u"+7", 7},         {u"-7", -7},
         {u"7.", 7},        {u"7.0", 7},         {u".5", 0.5},       {u"-.5", -0.5},
@@ -36,6 +37,7 @@ TEST(TextTest, ReadsNumbers)
         {u"999999999999999", 999999999999999.0}, {u"-0000000000000000001", -1},
         {u"9007199254740993", 9007199254740992.0}, {u"123456789012345.", 123456789012345.0},
     };
+    // clang-format on
     for (const Row &row : rows) {
         SCOPED_TRACE(std::string(row.text.begin(), row.text.end()));
         EXPECT_EQ(toNumber(row.text), row.value);
@@ -44,6 +46,7 @@ TEST(TextTest, ReadsNumbers)
 
 TEST(TextTest, RejectsTextsThatAreNoNumbers)
 {
+    // clang-format off
     const std::u16string_view rows[] = {
         u"",    u".",    u"-",     u"+",   u"+-1", u"--1", u"1e3", u"1,0",  u"0x10",
         u"1 2", u" 1",   u"1 ",    u"\t",  u"1\t", u"a",   u"7a",  u"1.2.3", u"..5",
@@ -51,6 +54,7 @@ TEST(TextTest, RejectsTextsThatAreNoNumbers)
         u"\u3000", u"\u00A0", u"inf",   u"nan", u"1-",  u"-.",  u"\uFF21",
         u"\u0037\u0300", // 7 with a combining accent
     };
+    // clang-format on
     for (const std::u16string_view text : rows) {
         SCOPED_TRACE(std::string(text.begin(), text.end()));
         EXPECT_THROW(toNumber(text), engine::TypeMismatch);
@@ -77,17 +81,17 @@ TEST(TextTest, ConvertsTo16BitRoundingHalfToEven)
         std::int16_t value;
     };
     const Row rows[] = {
-        {u"0.5", 0},         {u"1.5", 2},        {u"2.5", 2},          {u"-2.5", -2},
-        {u"-1.5", -2},       {u"2.4999", 2},     {u"2.5001", 3},       {u"-0.5", 0},
-        {u"09", 9},          {u"45", 45},        {u"32767", 32767},    {u"32767.4", 32767},
+        {u"0.5", 0},         {u"1.5", 2},           {u"2.5", 2},         {u"-2.5", -2},
+        {u"-1.5", -2},       {u"2.4999", 2},        {u"2.5001", 3},      {u"-0.5", 0},
+        {u"09", 9},          {u"45", 45},           {u"32767", 32767},   {u"32767.4", 32767},
         {u"-32768", -32768}, {u"-32768.5", -32768}, {u"32766.5", 32766}, {u"-0", 0},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::string(row.text.begin(), row.text.end()));
         EXPECT_EQ(toInt16(row.text), row.value);
     }
-    const std::u16string_view overflowing[] = {u"32767.5", u"32768", u"-32768.6", u"-32769",
-                                               u"1000000", u"99999999999999999999"};
+    const std::u16string_view overflowing[] = {u"32767.5", u"32768",   u"-32768.6",
+                                               u"-32769",  u"1000000", u"99999999999999999999"};
     for (const std::u16string_view text : overflowing)
         EXPECT_THROW(toInt16(text), engine::Overflow);
     EXPECT_THROW(toInt16(u"x"), engine::TypeMismatch);
@@ -116,7 +120,8 @@ using Pieces = std::vector<std::u16string_view>;
 Pieces split(std::u16string_view text, char16_t separator)
 {
     Pieces pieces;
-    forEachPiece(text, separator, [&pieces](std::u16string_view piece) { pieces.push_back(piece); });
+    forEachPiece(text, separator,
+                 [&pieces](std::u16string_view piece) { pieces.push_back(piece); });
     return pieces;
 }
 
@@ -148,8 +153,7 @@ TEST(TextTest, ContainsAgreesWithThePlainSearch)
             const std::u16string needle = haystack.substr(start, length);
             EXPECT_TRUE(contains(haystack, needle));
             const std::u16string altered = needle + u"x";
-            EXPECT_EQ(contains(haystack, altered),
-                      haystack.find(altered) != std::u16string::npos);
+            EXPECT_EQ(contains(haystack, altered), haystack.find(altered) != std::u16string::npos);
         }
     EXPECT_FALSE(contains(repeated(u"1", 100), repeated(u"1", 99) + u"2"));
     EXPECT_TRUE(contains(repeated(u"1", 100) + u"2", repeated(u"1", 99) + u"2"));

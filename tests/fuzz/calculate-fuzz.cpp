@@ -100,8 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
 
-    const bool anyEmpty = trimmed(texts[0]).empty() || trimmed(texts[1]).empty() ||
-                          trimmed(texts[2]).empty();
+    const bool anyEmpty =
+        trimmed(texts[0]).empty() || trimmed(texts[1]).empty() || trimmed(texts[2]).empty();
     check(std::holds_alternative<engine::MissingInput>(result) == anyEmpty);
     if (anyEmpty)
         return 0;

@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
         for (const auto &entry : std::filesystem::directory_iterator(argv[i])) {
             std::ifstream file(entry.path(), std::ios::binary);
             const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()),
+                                   bytes.size());
             ++runs;
         }
     }

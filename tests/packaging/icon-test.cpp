@@ -32,7 +32,7 @@ int grey(QRgb pixel)
 class IconTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void pngsHaveTheirSizes_data();
     void pngsHaveTheirSizes();
     void icoHoldsEverySizeAndTheClassicDepths();
@@ -72,7 +72,8 @@ void IconTest::icoHoldsEverySizeAndTheClassicDepths()
     QList<QPair<int, int>> seen;
     for (quint32 i = 0; i < le(ico, 4, 2); ++i) {
         const qsizetype entry = 6 + 16 * qsizetype{i};
-        const int size = static_cast<quint8>(ico[entry]) == 0 ? 256 : static_cast<quint8>(ico[entry]);
+        const int size =
+            static_cast<quint8>(ico[entry]) == 0 ? 256 : static_cast<quint8>(ico[entry]);
         const int depth = static_cast<int>(le(ico, entry + 6, 2));
         const quint32 length = le(ico, entry + 8, 4);
         const quint32 offset = le(ico, entry + 12, 4);
@@ -91,7 +92,8 @@ void IconTest::icoHoldsEverySizeAndTheClassicDepths()
         const int paletteEntries = depth == 32 ? 0 : 1 << depth;
         const int colourRow = (size * depth + 31) / 32 * 4;
         const int maskRow = (size + 31) / 32 * 4;
-        QCOMPARE(length, 40U + 4U * paletteEntries + static_cast<quint32>((colourRow + maskRow) * size));
+        QCOMPARE(length,
+                 40U + 4U * paletteEntries + static_cast<quint32>((colourRow + maskRow) * size));
     }
     QList<QPair<int, int>> expected;
     for (const int size : {MORVELIN_ICON_SIZES})
@@ -117,7 +119,8 @@ void IconTest::icoImagesShowTheRenderedPicture()
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 worst = std::max(worst, std::abs(grey(image.pixel(x, y)) - grey(png.pixel(x, y))));
-        QVERIFY2(worst <= 64, qPrintable(QStringLiteral("image %1 differs by %2").arg(i).arg(worst)));
+        QVERIFY2(worst <= 64,
+                 qPrintable(QStringLiteral("image %1 differs by %2").arg(i).arg(worst)));
     }
 }
 

@@ -13,8 +13,7 @@
 namespace {
 
 // Replies that xcb allocates; free() releases them.
-template <typename Reply>
-std::unique_ptr<Reply, decltype(&std::free)> owned(Reply *reply)
+template <typename Reply> std::unique_ptr<Reply, decltype(&std::free)> owned(Reply *reply)
 {
     return {reply, &std::free};
 }
@@ -22,7 +21,9 @@ std::unique_ptr<Reply, decltype(&std::free)> owned(Reply *reply)
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
     const auto reply = owned(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
+        connection,
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+        nullptr));
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
@@ -31,13 +32,16 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 int main()
 {
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    const auto focus = owned(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    const auto focus =
+        owned(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     if (!focus || focus->focus == XCB_NONE || focus->focus == XCB_INPUT_FOCUS_POINTER_ROOT)
         return 1;
-    xcb_client_message_event_t message{XCB_CLIENT_MESSAGE, 32, 0, focus->focus, atom(connection, "WM_PROTOCOLS"), {}};
+    xcb_client_message_event_t message{
+        XCB_CLIENT_MESSAGE, 32, 0, focus->focus, atom(connection, "WM_PROTOCOLS"), {}};
     message.data.data32[0] = atom(connection, "WM_DELETE_WINDOW");
     message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&message));
+    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char *>(&message));
     const bool sent = xcb_flush(connection) > 0;
     xcb_disconnect(connection);
     return sent ? 0 : 1;

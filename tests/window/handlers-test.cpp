@@ -14,7 +14,7 @@ namespace {
 using window::ControlId;
 
 class FakeView : public window::View {
-public:
+  public:
     FakeView() : handlers(*this) {}
 
     std::u16string text(ControlId box) const override
@@ -68,7 +68,10 @@ public:
     }
 
     // Typing into a box: the text changes, then the handler runs.
-    void type(ControlId box, std::u16string_view text) { setText(box, this->text(box) + std::u16string(text)); }
+    void type(ControlId box, std::u16string_view text)
+    {
+        setText(box, this->text(box) + std::u16string(text));
+    }
 
     static std::u16string name(ControlId id)
     {
@@ -107,7 +110,9 @@ TEST(HandlersTest, DeletingATextAlsoMovesTheFocus)
 TEST(HandlersTest, CalculateWritesTheFourResultBoxesInOrderThenFocusesCopy)
 {
     FakeView view;
-    view.texts = {{ControlId::FirstDigit, u"1"}, {ControlId::SecondDigit, u"2"}, {ControlId::ThirdDigit, u"3"}};
+    view.texts = {{ControlId::FirstDigit, u"1"},
+                  {ControlId::SecondDigit, u"2"},
+                  {ControlId::ThirdDigit, u"3"}};
     view.handlers.calculateClicked();
     EXPECT_EQ(view.text(ControlId::FirstSet), u"4590182");
     EXPECT_EQ(view.text(ControlId::SecondSet), u"4590736");
@@ -120,8 +125,9 @@ TEST(HandlersTest, CalculateWritesTheFourResultBoxesInOrderThenFocusesCopy)
 TEST(HandlersTest, CalculateWithNoBranchWritesEmptySets)
 {
     FakeView view;
-    view.texts = {{ControlId::FirstDigit, u"12"}, {ControlId::SecondDigit, u"345"}, {ControlId::ThirdDigit, u"6"},
-                  {ControlId::FirstSet, u"old"}, {ControlId::SecondSet, u"old"}, {ControlId::SharedDigits, u"old"}};
+    view.texts = {{ControlId::FirstDigit, u"12"}, {ControlId::SecondDigit, u"345"},
+                  {ControlId::ThirdDigit, u"6"},  {ControlId::FirstSet, u"old"},
+                  {ControlId::SecondSet, u"old"}, {ControlId::SharedDigits, u"old"}};
     view.handlers.calculateClicked();
     EXPECT_EQ(view.text(ControlId::FirstSet), u"");
     EXPECT_EQ(view.text(ControlId::SecondSet), u"");
@@ -173,9 +179,9 @@ TEST(HandlersTest, CalculateThatStopsEarlyWritesNothing)
 
 TEST(HandlersTest, ClearEmptiesEveryBoxAndEndsInText1)
 {
-    const ControlId boxes[] = {ControlId::FirstDigit, ControlId::SecondDigit, ControlId::ThirdDigit,
-                               ControlId::FirstSet, ControlId::SecondSet, ControlId::TwoLineText,
-                               ControlId::SharedDigits};
+    const ControlId boxes[] = {
+        ControlId::FirstDigit, ControlId::SecondDigit, ControlId::ThirdDigit,  ControlId::FirstSet,
+        ControlId::SecondSet,  ControlId::TwoLineText, ControlId::SharedDigits};
     FakeView view;
     for (const ControlId box : boxes)
         view.texts[box] = u"x";

@@ -9,12 +9,12 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QFontInfo>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
-#include <QInputMethodEvent>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -43,8 +43,11 @@ QString boxText(QWidget *box)
 double contrast(const QColor &a, const QColor &b)
 {
     const auto luminance = [](const QColor &colour) {
-        const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
     };
     const double la = luminance(a);
     const double lb = luminance(b);
@@ -64,7 +67,7 @@ struct SeenMessage {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { app::setUpApplication(); }
     void init();
     void cleanup();
@@ -100,7 +103,7 @@ private slots:
     void hugePastedDrawEndsInOneOfTheFourOutcomes_data();
     void hugePastedDrawEndsInOneOfTheFourOutcomes();
 
-private: // NOLINT(readability-redundant-access-specifiers): moc reads "private slots" apart
+  private: // NOLINT(readability-redundant-access-specifiers): moc reads "private slots" apart
     QWidget *control(ControlId id) const { return m_window->control(id); }
     QWidget *focused() const { return QApplication::focusWidget(); }
     void type(const QString &keys);
@@ -234,10 +237,12 @@ void MainWindowTest::looksLikeTheReferencePicture()
         for (int x = 0; x < actual.width(); ++x) {
             const QRgb a = actual.pixel(x, y);
             const QRgb r = reference.pixel(x, y);
-            const int delta = std::max({std::abs(qRed(a) - qRed(r)), std::abs(qGreen(a) - qGreen(r)),
-                                        std::abs(qBlue(a) - qBlue(r))});
+            const int delta =
+                std::max({std::abs(qRed(a) - qRed(r)), std::abs(qGreen(a) - qGreen(r)),
+                          std::abs(qBlue(a) - qBlue(r))});
             const int grey = qGray(r) / 2 + 128; // the reference, faded
-            difference.setPixel(x, y, delta > channelTolerance ? qRgb(255, 0, 0) : qRgb(grey, grey, grey));
+            difference.setPixel(
+                x, y, delta > channelTolerance ? qRgb(255, 0, 0) : qRgb(grey, grey, grey));
             changed += delta > channelTolerance ? 1 : 0;
         }
     }
@@ -286,9 +291,10 @@ void MainWindowTest::layoutStaysFixedOnResize()
 void MainWindowTest::boxesAreDrawnOverTheirLabels()
 {
     // Each label's last pixel column is its box's first one.
-    const std::pair<ControlId, ControlId> pairs[] = {{ControlId::FirstSetLabel, ControlId::FirstSet},
-                                                     {ControlId::SecondSetLabel, ControlId::SecondSet},
-                                                     {ControlId::SharedDigitsLabel, ControlId::SharedDigits}};
+    const std::pair<ControlId, ControlId> pairs[] = {
+        {ControlId::FirstSetLabel, ControlId::FirstSet},
+        {ControlId::SecondSetLabel, ControlId::SecondSet},
+        {ControlId::SharedDigitsLabel, ControlId::SharedDigits}};
     for (const auto &[label, box] : pairs) {
         const QRect shared = control(label)->geometry() & control(box)->geometry();
         QCOMPARE(shared.width(), 1);
@@ -298,10 +304,10 @@ void MainWindowTest::boxesAreDrawnOverTheirLabels()
 
 void MainWindowTest::tabVisitsTheControlsInOrderAndCycles()
 {
-    const ControlId expected[] = {ControlId::FirstSet, ControlId::SecondDigit,  ControlId::Calculate,
-                                  ControlId::Clear, ControlId::ThirdDigit, ControlId::SecondSet,
-                                  ControlId::TwoLineText, ControlId::Copy, ControlId::SharedDigits,
-                                  ControlId::FirstDigit};
+    const ControlId expected[] = {
+        ControlId::FirstSet,     ControlId::SecondDigit, ControlId::Calculate,   ControlId::Clear,
+        ControlId::ThirdDigit,   ControlId::SecondSet,   ControlId::TwoLineText, ControlId::Copy,
+        ControlId::SharedDigits, ControlId::FirstDigit};
     for (const ControlId id : expected) {
         press(Qt::Key_Tab);
         QCOMPARE(focused()->objectName(), QString::fromLatin1(window::specOf(id).name));
@@ -323,7 +329,8 @@ void MainWindowTest::typingTheDrawMovesTheFocusToCalculate()
 void MainWindowTest::retypingADrawReplacesItsDigits()
 {
     const auto draw = [this] {
-        return QStringList{boxText(control(ControlId::FirstDigit)), boxText(control(ControlId::SecondDigit)),
+        return QStringList{boxText(control(ControlId::FirstDigit)),
+                           boxText(control(ControlId::SecondDigit)),
                            boxText(control(ControlId::ThirdDigit))};
     };
     // The next draw: from Copy, Tab Tab reaches Text1.
@@ -365,12 +372,14 @@ void MainWindowTest::colouredTextKeepsItsContrastOnADarkDesktop()
         const QWidget *ground = area != nullptr ? area->viewport() : control(spec.id);
         const QColor colour(spec.colour->red, spec.colour->green, spec.colour->blue);
         const double ratio = contrast(colour, ground->palette().color(ground->backgroundRole()));
-        QVERIFY2(ratio >= 3.0, qPrintable(QStringLiteral("%1: %2:1").arg(QLatin1String(spec.name)).arg(ratio)));
+        QVERIFY2(ratio >= 3.0,
+                 qPrintable(QStringLiteral("%1: %2:1").arg(QLatin1String(spec.name)).arg(ratio)));
     }
     control(ControlId::Calculate)->setFocus();
     const SeenMessage seen = answerMessage([this] { press(Qt::Key_Return); });
     QApplication::setPalette(desktop);
-    QVERIFY(seen.palette.color(QPalette::Window).lightness() > seen.palette.color(QPalette::WindowText).lightness());
+    QVERIFY(seen.palette.color(QPalette::Window).lightness() >
+            seen.palette.color(QPalette::WindowText).lightness());
 }
 
 void MainWindowTest::enterOrSpaceOnAFocusedButtonPressesIt_data()
@@ -448,8 +457,10 @@ void MainWindowTest::text6ShowsBothLinesInsideTheBox()
     const QRect firstLine = lines->cursorRect(QTextCursor(lines->document()));
     QVERIFY(firstLine.bottom() < lastLine.top());
     QVERIFY(firstLine.top() >= 0);
-    QVERIFY2(lastLine.bottom() < lines->viewport()->height(),
-             qPrintable(QStringLiteral("%1 >= %2").arg(lastLine.bottom()).arg(lines->viewport()->height())));
+    QVERIFY2(
+        lastLine.bottom() < lines->viewport()->height(),
+        qPrintable(
+            QStringLiteral("%1 >= %2").arg(lastLine.bottom()).arg(lines->viewport()->height())));
 }
 
 void MainWindowTest::missingInputShowsTheMessageAndReturnsToText1()
@@ -472,9 +483,12 @@ void MainWindowTest::conversionErrorIsReportedAndTheWindowCarriesOn_data()
 {
     QTest::addColumn<QString>("draw");
     QTest::addColumn<QString>("message");
-    QTest::newRow("letter") << QStringLiteral("a23") << QStringLiteral("类型不匹配：输入的不是数字");
-    QTest::newRow("fullWidthLetter") << QStringLiteral("２ｘ３") << QStringLiteral("类型不匹配：输入的不是数字");
-    QTest::newRow("overflow") << QStringLiteral("1") + QString(400, QLatin1Char('9')) + QStringLiteral("3")
+    QTest::newRow("letter") << QStringLiteral("a23")
+                            << QStringLiteral("类型不匹配：输入的不是数字");
+    QTest::newRow("fullWidthLetter")
+        << QStringLiteral("２ｘ３") << QStringLiteral("类型不匹配：输入的不是数字");
+    QTest::newRow("overflow") << QStringLiteral("1") + QString(400, QLatin1Char('9')) +
+                                     QStringLiteral("3")
                               << QStringLiteral("溢出：数值超出范围");
 }
 
@@ -484,7 +498,8 @@ void MainWindowTest::conversionErrorIsReportedAndTheWindowCarriesOn()
     QFETCH(QString, message);
     if (draw.size() > 3) { // one long middle box
         static_cast<QLineEdit *>(control(ControlId::FirstDigit))->setText(draw.left(1));
-        static_cast<QLineEdit *>(control(ControlId::SecondDigit))->setText(draw.mid(1, draw.size() - 2));
+        static_cast<QLineEdit *>(control(ControlId::SecondDigit))
+            ->setText(draw.mid(1, draw.size() - 2));
         static_cast<QLineEdit *>(control(ControlId::ThirdDigit))->setText(draw.right(1));
     } else {
         type(draw);
@@ -496,7 +511,8 @@ void MainWindowTest::conversionErrorIsReportedAndTheWindowCarriesOn()
     QCOMPARE(seen.buttons, QStringList{QStringLiteral("确定")});
     reactivate();
     QCOMPARE(focused(), control(ControlId::Calculate));
-    for (const ControlId id : {ControlId::FirstSet, ControlId::SecondSet, ControlId::TwoLineText, ControlId::SharedDigits})
+    for (const ControlId id : {ControlId::FirstSet, ControlId::SecondSet, ControlId::TwoLineText,
+                               ControlId::SharedDigits})
         QVERIFY(boxText(control(id)).isEmpty());
 
     // The window still works: clear, type a valid draw and calculate.
@@ -513,8 +529,9 @@ void MainWindowTest::clearEmptiesEveryBoxAndEndsInText1()
     press(Qt::Key_Return);
     control(ControlId::Clear)->setFocus();
     press(Qt::Key_Return);
-    for (const ControlId id : {ControlId::FirstDigit, ControlId::SecondDigit, ControlId::ThirdDigit, ControlId::FirstSet,
-                               ControlId::SecondSet, ControlId::TwoLineText, ControlId::SharedDigits})
+    for (const ControlId id :
+         {ControlId::FirstDigit, ControlId::SecondDigit, ControlId::ThirdDigit, ControlId::FirstSet,
+          ControlId::SecondSet, ControlId::TwoLineText, ControlId::SharedDigits})
         QVERIFY(boxText(control(id)).isEmpty());
     QCOMPARE(focused(), control(ControlId::FirstDigit));
 }
@@ -535,17 +552,33 @@ void MainWindowTest::singleLineBoxesKeepTheFirstLine_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("kept");
     const auto id = [](ControlId box) { return int(box); };
-    QTest::newRow("spreadsheetCell") << id(ControlId::FirstDigit) << "paste" << "" << "7\r\n" << "7";
-    QTest::newRow("lineFeed") << id(ControlId::SecondDigit) << "paste" << "" << "7\n8" << "7";
-    QTest::newRow("carriageReturn") << id(ControlId::ThirdDigit) << "drop" << "" << "7\r8" << "7";
-    QTest::newRow("lineSeparator") << id(ControlId::SharedDigits) << "set" << ""
-                                   << QStringLiteral("4590\u20283") << "4590";
-    QTest::newRow("paragraphSeparator") << id(ControlId::FirstSet) << "inputMethod" << ""
-                                        << QStringLiteral("5\u20296") << "5";
-    QTest::newRow("breakFirst") << id(ControlId::SecondSet) << "paste" << "" << "\r\n7" << "";
-    QTest::newRow("intoTheMiddle") << id(ControlId::FirstSet) << "paste" << "19" << "2\r\n3" << "129";
-    QTest::newRow("tabAndNoBreakSpaceStay") << id(ControlId::FirstDigit) << "paste" << ""
-                                            << QStringLiteral("\t7\u00A0") << QStringLiteral("\t7\u00A0");
+    QTest::newRow("spreadsheetCell") << id(ControlId::FirstDigit) << "paste"
+                                     << ""
+                                     << "7\r\n"
+                                     << "7";
+    QTest::newRow("lineFeed") << id(ControlId::SecondDigit) << "paste"
+                              << ""
+                              << "7\n8"
+                              << "7";
+    QTest::newRow("carriageReturn") << id(ControlId::ThirdDigit) << "drop"
+                                    << ""
+                                    << "7\r8"
+                                    << "7";
+    QTest::newRow("lineSeparator") << id(ControlId::SharedDigits) << "set"
+                                   << "" << QStringLiteral("4590\u20283") << "4590";
+    QTest::newRow("paragraphSeparator") << id(ControlId::FirstSet) << "inputMethod"
+                                        << "" << QStringLiteral("5\u20296") << "5";
+    QTest::newRow("breakFirst") << id(ControlId::SecondSet) << "paste"
+                                << ""
+                                << "\r\n7"
+                                << "";
+    QTest::newRow("intoTheMiddle") << id(ControlId::FirstSet) << "paste"
+                                   << "19"
+                                   << "2\r\n3"
+                                   << "129";
+    QTest::newRow("tabAndNoBreakSpaceStay")
+        << id(ControlId::FirstDigit) << "paste"
+        << "" << QStringLiteral("\t7\u00A0") << QStringLiteral("\t7\u00A0");
 }
 
 void MainWindowTest::singleLineBoxesKeepTheFirstLine()
@@ -566,7 +599,8 @@ void MainWindowTest::singleLineBoxesKeepTheFirstLine()
         QMimeData dropped;
         dropped.setText(text);
         // Qt hands a drop to the widget the drag entered.
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(line, &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(line, &drop);
@@ -599,10 +633,12 @@ void MainWindowTest::hugePastedDrawEndsInOneOfTheFourOutcomes_data()
     constexpr qsizetype megabyte = 1 << 20;
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("message"); // empty: four result texts
-    QTest::newRow("digits") << QString(megabyte, QLatin1Char('7')) << QStringLiteral("溢出：数值超出范围");
+    QTest::newRow("digits") << QString(megabyte, QLatin1Char('7'))
+                            << QStringLiteral("溢出：数值超出范围");
     QTest::newRow("letters") << QString(megabyte, QLatin1Char('x'))
                              << QStringLiteral("类型不匹配：输入的不是数字");
-    QTest::newRow("spaces") << QString(megabyte, QLatin1Char(' ')) << QStringLiteral("请输入开奖号码");
+    QTest::newRow("spaces") << QString(megabyte, QLatin1Char(' '))
+                            << QStringLiteral("请输入开奖号码");
     QTest::newRow("zeros") << QString(megabyte, QLatin1Char('0')) << QString();
 }
 
@@ -612,7 +648,8 @@ void MainWindowTest::hugePastedDrawEndsInOneOfTheFourOutcomes()
     QFETCH(QString, message);
     QGuiApplication::clipboard()->setText(pasted);
     QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(static_cast<QLineEdit *>(control(ControlId::FirstDigit))->text().size(), pasted.size());
+    QCOMPARE(static_cast<QLineEdit *>(control(ControlId::FirstDigit))->text().size(),
+             pasted.size());
     type(QStringLiteral("23"));
     QCOMPARE(focused(), control(ControlId::Calculate));
 
@@ -623,8 +660,8 @@ void MainWindowTest::hugePastedDrawEndsInOneOfTheFourOutcomes()
     } else {
         const SeenMessage seen = answerMessage([this] { press(Qt::Key_Return); });
         QCOMPARE(seen.text, message);
-        for (const ControlId id :
-             {ControlId::FirstSet, ControlId::SecondSet, ControlId::TwoLineText, ControlId::SharedDigits})
+        for (const ControlId id : {ControlId::FirstSet, ControlId::SecondSet,
+                                   ControlId::TwoLineText, ControlId::SharedDigits})
             QVERIFY(boxText(control(id)).isEmpty());
         reactivate();
     }

@@ -15,7 +15,8 @@ int main()
     int status = 0;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto *text = static_cast<const wchar_t *>(GlobalLock(data))) {
-            const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+            const int size =
+                WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
             std::string utf8(static_cast<std::size_t>(size), '\0');
             WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
             _setmode(_fileno(stdout), _O_BINARY);
