@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <QTranslator>
 
 namespace app {
 
@@ -69,22 +70,31 @@ QString plainHelp()
     return text;
 }
 
-// For a message box: the same lines, the options in a table.
-QString richHelp()
+// The parser, run before the application and its translations exist, words
+// its refusals in English; their Chinese comes from Qt's own translation,
+// which the program carries.
+QString inChinese(const QString &refusal)
 {
-    QString html;
-    for (const char *line : helpHead)
-        html += QString::fromUtf8(line).toHtmlEscaped() + QStringLiteral("<br>");
-    html += QStringLiteral("<table>");
-    for (const HelpRow &row : helpRows)
-        html +=
-            QStringLiteral("<tr><td style=\"padding-right: 12px\">%1</td><td>%2<br>%3</td></tr>")
-                .arg(QLatin1String(row.option), QString::fromUtf8(row.chinese),
-                     QLatin1String(row.english));
-    html += QStringLiteral("</table><br>");
-    for (const char *line : helpFoot)
-        html += QString::fromUtf8(line).toHtmlEscaped() + QStringLiteral("<br>");
-    return html;
+    QTranslator qt;
+    if (!qt.load(QStringLiteral(":/translations/qtbase_zh_CN.qm")))
+        return {}; // GCOVR_EXCL_LINE: built into the program
+    for (const char *source : {"Unknown option '%1'.", "Unknown options: %1.",
+                               "Missing value after '%1'.", "Unexpected value after '%1'."}) {
+        const QStringList around = QString::fromLatin1(source).split(QStringLiteral("%1"));
+        const qsizetype argument = refusal.size() - around[0].size() - around[1].size();
+        if (argument > 0 && refusal.startsWith(around[0]) && refusal.endsWith(around[1]))
+            return qt.translate("QCommandLineParser", source)
+                .arg(refusal.mid(around[0].size(), argument));
+    }
+    return {}; // GCOVR_EXCL_LINE: the parser has no other refusals
+}
+
+// One line, Chinese first, as the help is.
+CommandLine refusal(const QString &chinese, const QString &english)
+{
+    return {false, 2,
+            QStringLiteral("morvelin: %1请看 morvelin --help。%2 Try 'morvelin --help'.\n")
+                .arg(chinese, english)};
 }
 
 } // namespace
@@ -102,17 +112,17 @@ CommandLine parseCommandLine(int argc, char *argv[])
     const QCommandLineOption version = parser.addVersionOption();
     addQtOptions(parser);
 
-    const bool parsed = parser.parse(arguments);
-    QString error = parser.errorText();
-    if (parsed && !parser.positionalArguments().isEmpty())
-        error = QStringLiteral("unexpected argument '%1'.")
-                    .arg(parser.positionalArguments().constFirst());
-    if (!error.isEmpty())
-        return {false, 2, QStringLiteral("morvelin: %1 Try 'morvelin --help'.\n").arg(error), {}};
+    if (!parser.parse(arguments))
+        return refusal(inChinese(parser.errorText()), parser.errorText());
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString argument = parser.positionalArguments().constFirst();
+        return refusal(QStringLiteral("多余的参数“%1”。").arg(argument),
+                       QStringLiteral("Unexpected argument '%1'.").arg(argument));
+    }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        return {false, 0, plainHelp(), richHelp()};
+        return {false, 0, plainHelp()};
     if (parser.isSet(version))
-        return {false, 0, QStringLiteral("morvelin " MORVELIN_VERSION "\n"), {}};
+        return {false, 0, QStringLiteral("morvelin " MORVELIN_VERSION "\n")};
     return {};
 }
 

@@ -12,10 +12,9 @@ struct CommandLine {
     // argument.
     bool startWindow = true;
     int status = 0;
+    // As a terminal shows it: lines, their columns lined up in a fixed-pitch
+    // font.
     QString text;
-    // The same text as rich text where its columns must line up in a
-    // proportional font (the help); empty where the plain text serves.
-    QString richText;
 };
 
 // Qt's own options (-platform, -style, ...) are accepted and left in argv for

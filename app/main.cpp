@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
     if (!commandLine.startWindow)
         return app::report(commandLine, argc, argv);
     const std::unique_ptr<QApplication> application = app::startApplication(argc, argv);
-    window::MainWindow window;
+    window::MainWindow window(app::setUpApplication());
     app::showMainWindow(window);
     return QApplication::exec();
 }

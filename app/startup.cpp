@@ -118,6 +118,20 @@ QIcon applicationIcon()
     return icon;
 }
 
+// Windows reports a high-contrast theme; elsewhere Qt 6.4 hears of none (a
+// GNOME high-contrast theme reaches it as an ordinary light palette).
+bool systemHighContrast()
+{
+#ifdef Q_OS_WIN
+    HIGHCONTRASTW highContrast{};
+    highContrast.cbSize = sizeof highContrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) &&
+           (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+#else
+    return false;
+#endif
+}
+
 // Runs an action once, after the first paint of the window it watches.
 class AfterFirstPaint : public QObject {
   public:
@@ -149,11 +163,9 @@ int report(const CommandLine &commandLine, int &argc, char **argv)
         return commandLine.status;
     }
     const std::unique_ptr<QApplication> application = startApplication(argc, argv);
+    setUpApplication();
     QApplication::setWindowIcon(applicationIcon());
-    if (commandLine.richText.isEmpty())
-        window::showMessageBox(nullptr, commandLine.text.trimmed());
-    else
-        window::showMessageBox(nullptr, commandLine.richText, Qt::RichText);
+    window::showMessageBox(nullptr, commandLine.text.trimmed(), true);
     return commandLine.status;
 }
 
@@ -167,11 +179,10 @@ std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
         qt_message_output(message.type, context, message.text);
     }
     heldMessages.clear();
-    setUpApplication();
     return application;
 }
 
-void setUpApplication()
+window::ColourScheme setUpApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("morvelin"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MORVELIN_VERSION));
@@ -179,6 +190,16 @@ void setUpApplication()
     registerFontSubstitutes();
     setDefaultFont();
     installQtTranslation();
+    return setUpColours(systemHighContrast());
+}
+
+window::ColourScheme setUpColours(bool highContrast)
+{
+    const window::ColourScheme colours =
+        window::colourScheme(highContrast, QApplication::palette());
+    if (colours == window::ColourScheme::Light)
+        QApplication::setPalette(window::lightPalette());
+    return colours;
 }
 
 void showMainWindow(QWidget &window)

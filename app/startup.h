@@ -4,6 +4,7 @@
 // it happens. The platform's differences live here too.
 
 #include "app/commandline.h"
+#include "window/colours.h"
 
 #include <QApplication>
 
@@ -19,16 +20,23 @@ namespace app {
 // message box, as Qt's own command-line parser decides.
 int report(const CommandLine &commandLine, int &argc, char **argv);
 
-// Builds the application, which takes Qt's own options from the arguments,
-// then sets up the process (setUpApplication). Qt's messages until then are
-// held back and passed on afterwards. When Qt cannot start (no display, no
-// platform plugin) the process ends with status 1 after one line in Chinese
-// and English on stderr, followed by Qt's own words on the cause.
+// Builds the application, which takes Qt's own options from the arguments.
+// Qt's messages until then are held back and passed on afterwards. When Qt
+// cannot start (no display, no platform plugin) the process ends with status
+// 1 after one line in Chinese and English on stderr, followed by Qt's own
+// words on the cause.
 std::unique_ptr<QApplication> startApplication(int &argc, char **argv);
 
-// The process-wide set-up: the app's name and id, the Chinese faces behind
-// the layout's font names, the default font, and Qt's own texts in Chinese.
-void setUpApplication();
+// The process-wide set-up, once the application is built: the app's name and
+// id, the Chinese faces behind the layout's font names, the default font,
+// Qt's own texts in Chinese, and the colours (setUpColours with the system's
+// high-contrast setting). Returns the colours the window is to show.
+window::ColourScheme setUpApplication();
+
+// Chooses the colours from the desktop's palette and its high-contrast
+// setting; on a dark desktop the whole application takes the light palette,
+// message boxes and menus included.
+window::ColourScheme setUpColours(bool highContrast);
 
 // Shows the main window; its icon is set once the first picture is painted.
 void showMainWindow(QWidget &window);

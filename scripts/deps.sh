@@ -20,7 +20,11 @@ esac
 # qt6-translations-l10n: Qt's Chinese texts, built into the program.
 build=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n)
 runtime=(qt6-qpa-plugins fonts-noto-cjk)
-test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream dpkg-dev file lintian)
+# qt6-gtk-platformtheme: a dark GNOME desktop; python3-pyatspi, at-spi2-core and
+# dbus-daemon: a screen reader's view over the accessibility bus.
+test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick
+    desktop-file-utils appstream dpkg-dev file lintian qt6-gtk-platformtheme
+    python3-pyatspi at-spi2-core dbus-daemon)
 fuzz=(clang "$clang_runtime" libgtest-dev)
 analysis=(clang-tidy clang-format cppcheck gcovr)
 # dpkg-dev: apt-get source unpacks with dpkg-source; imagemagick: screenshots;

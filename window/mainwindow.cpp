@@ -1,12 +1,13 @@
 #include "window/mainwindow.h"
 
+#include "window/clickselect.h"
+#include "window/pastefilter.h"
 #include "window/singleline.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 
 #include <algorithm>
 #include <limits>
@@ -73,8 +74,9 @@ void setTextColour(QWidget *control, const Rgb &colour)
     control->setPalette(palette);
 }
 
-// Every control of the table, placed, named and styled, on the window.
-Controls buildControls(QWidget *window)
+// Every control of the table, placed, named and styled, on the window; the
+// table's colours unless the system's colours rule (high contrast).
+Controls buildControls(QWidget *window, ColourScheme colours)
 {
     Controls controls;
     for (const ControlSpec &spec : ControlTable) {
@@ -86,31 +88,21 @@ Controls buildControls(QWidget *window)
                             pixels(spec.height));
         if (spec.font.family != nullptr)
             widget->setFont(fontOf(spec.font));
-        if (spec.colour)
+        if (spec.colour && colours != ColourScheme::System)
             setTextColour(widget, *spec.colour);
         controls[static_cast<std::size_t>(spec.id)] = control;
     }
     return controls;
 }
 
-// The table's colours are designed for a light background: on a dark desktop
-// (its window colour darker than its text) the window takes the style's own
-// light palette instead.
-bool isDark(const QPalette &palette)
-{
-    return palette.color(QPalette::Window).lightness() <
-           palette.color(QPalette::WindowText).lightness();
-}
-
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_view(this, buildControls(this))
+MainWindow::MainWindow(ColourScheme colours, QWidget *parent)
+    : QWidget(parent), m_view(this, buildControls(this, colours))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(WindowTitle));
     resize(pixels(ClientWidth), pixels(ClientHeight));
-    if (isDark(palette()))
-        setPalette(style()->standardPalette());
 
     std::array<const ControlSpec *, ControlCount> byTabIndex{};
     std::transform(ControlTable.begin(), ControlTable.end(), byTabIndex.begin(),
@@ -131,6 +123,18 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_view(this, buildCon
     control(ControlId::FirstDigit)->setFocus();
 }
 
+void MainWindow::connectDrawBoxes()
+{
+    for (const ControlId id :
+         {ControlId::FirstDigit, ControlId::SecondDigit, ControlId::ThirdDigit}) {
+        auto *box = m_view.as<QLineEdit>(id);
+        new SelectOnClick(box);
+        new PasteFilter(box, [this](const QString &text) {
+            return m_handlers.textPasted(text.toStdU16String());
+        });
+    }
+}
+
 void MainWindow::connectHandlers()
 {
     const auto forward = [this](auto *sender, auto signal, void (Handlers::*handler)()) {
@@ -144,6 +148,9 @@ void MainWindow::connectHandlers()
     forward(box(ControlId::FirstDigit), &QLineEdit::textChanged, &Handlers::firstDigitChanged);
     forward(box(ControlId::SecondDigit), &QLineEdit::textChanged, &Handlers::secondDigitChanged);
     forward(box(ControlId::ThirdDigit), &QLineEdit::textChanged, &Handlers::thirdDigitChanged);
+    forward(m_view.as<QPlainTextEdit>(ControlId::TwoLineText), &QPlainTextEdit::textChanged,
+            &Handlers::twoLineTextChanged);
+    connectDrawBoxes();
 }
 
 } // namespace window

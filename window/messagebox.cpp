@@ -3,18 +3,29 @@
 #include "window/layout.h"
 
 #include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace window {
 
-void showMessageBox(QWidget *parent, const QString &text, Qt::TextFormat format)
+void showMessageBox(QWidget *parent, const QString &text, bool fixedPitch)
 {
     QMessageBox box(parent);
     box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     box.setWindowTitle(QString::fromUtf8(WindowTitle));
-    box.setTextFormat(format);
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    if (fixedPitch && label != nullptr) {
+        // The system's fixed-pitch face, else Noto's (Wine has no Courier
+        // New), with the Hei face for Chinese characters it lacks.
+        QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setFamilies({font.family(), QStringLiteral("Noto Sans Mono CJK SC"),
+                          QString::fromUtf8(HeiTi)});
+        label->setFont(font);
+    }
     box.setIcon(QMessageBox::NoIcon);
     // Our own button, so it reads the same on every desktop.
     box.setDefaultButton(box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole));
@@ -23,8 +34,6 @@ void showMessageBox(QWidget *parent, const QString &text, Qt::TextFormat format)
     // enough for its caption.
     if (auto *buttons = box.findChild<QDialogButtonBox *>())
         buttons->setMinimumWidth(pixels(MessageBoxMinimumWidth));
-    if (parent != nullptr)
-        box.setPalette(parent->palette());
     box.exec();
 }
 

@@ -3,7 +3,6 @@
 // The window's message box.
 
 #include <QString>
-#include <Qt>
 
 class QWidget;
 
@@ -13,7 +12,8 @@ namespace window {
 // window's title, the text, one "确定" button and no icon. It has a close
 // button only (no minimise or maximise), a fixed size, and is at least
 // MessageBoxMinimumWidth wide, so that its title bar shows the whole caption.
-// It takes its parent's palette.
-void showMessageBox(QWidget *parent, const QString &text, Qt::TextFormat format = Qt::PlainText);
+// With fixedPitch the text is shown as a terminal shows it, in a fixed-pitch
+// font, line for line, its columns lined up.
+void showMessageBox(QWidget *parent, const QString &text, bool fixedPitch = false);
 
 } // namespace window

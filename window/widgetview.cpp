@@ -60,6 +60,16 @@ void WidgetView::setFocus(ControlId control)
         (*box)->selectAll();
 }
 
+void WidgetView::typeOver(ControlId box, std::u16string_view text)
+{
+    as<QLineEdit>(box)->insert(fromUtf16(text));
+}
+
+void WidgetView::setDescription(ControlId control, std::u16string_view description)
+{
+    widget(control)->setAccessibleDescription(fromUtf16(description));
+}
+
 void WidgetView::showMessage(std::u16string_view message)
 {
     showMessageBox(m_window, fromUtf16(message));

@@ -40,6 +40,8 @@ class WidgetView : public View {
     std::u16string text(ControlId box) const override;
     void setText(ControlId box, std::u16string_view text) override;
     void setFocus(ControlId control) override;
+    void typeOver(ControlId box, std::u16string_view text) override;
+    void setDescription(ControlId control, std::u16string_view description) override;
     void showMessage(std::u16string_view message) override;
     void clearClipboard() override;
     void setClipboardText(std::u16string_view text) override;

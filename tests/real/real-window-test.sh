@@ -237,15 +237,27 @@ pass "closing the window ends the app with status 0"
 # The command line's answers in the app's own message box, with its icon, and
 # a failed start in Qt's own system message box (no icon, and its text cannot
 # be copied); the exit status as on a terminal.
+# The help reads as on a terminal, line for line: 11 lines of ink (5 px high or
+# more) above the row of buttons, not one paragraph.
+help_lines() {
+    local WIDTH HEIGHT X Y SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    import -window "$box" -crop "${WIDTH}x$((HEIGHT - 45))+0+0" -depth 8 txt:- | awk -F'[ ,:()]+' '
+        NR > 1 && $3 + $4 + $5 < 384 { ink[$2] = 1 }
+        END { for (y in ink) if (!(y - 1 in ink)) { h = 0; while (y + h in ink) h++; n += h >= 5 }
+              print n }' >"$work/lines"
+    [ "$(cat "$work/lines")" = 11 ]
+}
 if [ -n "$box_command" ]; then
-    for row in "--version|0|morvelin" "--bogus|2|Unknown option 'bogus'" \
-        "-platform bogus|1|no Qt platform plugin could be initialized"; do
+    for row in "--version|0|morvelin" "--bogus|2|未知选项“bogus”。请看 morvelin --help。Unknown option 'bogus'." \
+        "--help|0|用法：morvelin [选项]" "-platform bogus|1|no Qt platform plugin could be initialized"; do
         IFS='|' read -r argument status text <<<"$row"
         # shellcheck disable=SC2086 # the arguments are split on purpose
         $box_command $argument 2>>"$work/app.log" &
         pid=$!
         pids+=("$pid")
         box=$(wait_window "$main") || fail "no message box for $argument"
+        [ "$argument" != --help ] || within 10 help_lines || fail "the help shows $(cat "$work/lines") lines"
         if [ "$status" = 1 ]; then
             message_copy=false answer_message "$text" none
         else
@@ -255,6 +267,6 @@ if [ -n "$box_command" ]; then
         wait_for_exit 10 "$pid" && [ "$exit_status" = "$status" ] ||
             fail "$argument ended with status ${exit_status:-none}, not $status"
     done
-    pass "--version, --bogus and a failed start answer in message boxes"
+    pass "--version, --bogus, --help and a failed start answer in message boxes"
 fi
 echo "real-window-test: $passed passed, 0 failed"

@@ -1,5 +1,5 @@
 // The handlers against a fake view that, like the toolkit, runs a box's change
-// handler at once when code sets Text1..Text3 to a different text.
+// handler at once when code sets Text1..Text3 or Text6 to a different text.
 
 #include "window/handlers.h"
 
@@ -39,9 +39,24 @@ class FakeView : public window::View {
         case ControlId::ThirdDigit:
             handlers.thirdDigitChanged();
             break;
+        case ControlId::TwoLineText:
+            handlers.twoLineTextChanged();
+            break;
         default:
             break;
         }
+    }
+
+    // Typed over the whole text, which the focus selected: it always notifies.
+    void typeOver(ControlId box, std::u16string_view text) override
+    {
+        texts.erase(box);
+        setText(box, text);
+    }
+
+    void setDescription(ControlId control, std::u16string_view description) override
+    {
+        descriptions[control] = description;
     }
 
     void setFocus(ControlId control) override
@@ -80,7 +95,7 @@ class FakeView : public window::View {
     }
 
     window::Handlers handlers;
-    std::map<ControlId, std::u16string> texts;
+    std::map<ControlId, std::u16string> texts, descriptions;
     ControlId focus = ControlId::FirstDigit;
     std::u16string clipboard = u"held before";
     std::vector<std::u16string> log;
@@ -120,6 +135,7 @@ TEST(HandlersTest, CalculateWritesTheFourResultBoxesInOrderThenFocusesCopy)
     EXPECT_EQ(view.text(ControlId::SharedDigits), u"4590");
     EXPECT_EQ(view.log,
               (Log{u"set Text4", u"set Text5", u"set Text6", u"set Text7", u"focus Command3"}));
+    EXPECT_EQ(view.descriptions[ControlId::Copy], u"4 5 9 0 1 8 2 点 3，4 5 9 0 7 3 6 点 3");
 }
 
 TEST(HandlersTest, CalculateWithNoBranchWritesEmptySets)
@@ -195,6 +211,7 @@ TEST(HandlersTest, ClearEmptiesEveryBoxAndEndsInText1)
                              u"set Text3", u"focus Command1", u"set Text4", u"set Text5",
                              u"set Text6", u"set Text7", u"focus Text1"}));
     EXPECT_EQ(view.focus, ControlId::FirstDigit);
+    EXPECT_EQ(view.descriptions[ControlId::Copy], u"");
 }
 
 TEST(HandlersTest, ClearOfEmptyBoxesRaisesNoChange)
@@ -216,6 +233,44 @@ TEST(HandlersTest, CopyClearsTheClipboardThenPutsText6OnIt)
     empty.handlers.copyClicked();
     EXPECT_EQ(empty.log, (Log{u"clear clipboard", u"clipboard "}));
     EXPECT_EQ(empty.clipboard, u"");
+}
+
+TEST(HandlersTest, PastedDrawIsThreeDigitsApart)
+{
+    // clang-format off
+    const std::pair<std::u16string_view, std::u16string_view> rows[] = {
+        {u"456", u"456"},     {u"4 5 6", u"456"},       {u"\t4,5,6\r\n", u"456"},
+        {u"４５６", u"456"},  {u"4，5、6", u"456"},     {u"4 - 5 －6", u"456"},
+        {u"\u30004\u00A05\u20036\u3000", u"456"},      {u"0\n0\n0", u"000"},
+        {u"45", u""},         {u"4567", u""},           {u",456", u""},
+        {u"456,", u""},       {u"4.5.6", u""},          {u"4 5 a", u""},
+        {u"+456", u""},       {u"", u""},               {u"٤٥٦", u""},
+        {u"４５Ａ", u""},
+    };
+    // clang-format on
+    for (const auto &[pasted, draw] : rows)
+        EXPECT_EQ(window::pastedDraw(pasted).value_or(u""), draw)
+            << std::string(pasted.begin(), pasted.end());
+}
+
+TEST(HandlersTest, SpokenTextSaysEachCharacter)
+{
+    const auto spaced = [](std::size_t count, char16_t digit) {
+        std::u16string text(2 * count - 1, u' ');
+        for (std::size_t i = 0; i < count; ++i)
+            text[2 * i] = digit;
+        return text;
+    };
+    const std::pair<std::u16string, std::u16string> rows[] = {
+        {u"", u""},
+        {u".3\r\n.3", u"点 3，点 3"},
+        {u"12\n3\r4", u"1 2，3，4"},
+        {u"a\U0001F600b", u"a \U0001F600 b"},
+        {std::u16string(100, u'7'), spaced(64, u'7') + u"……"},
+        {std::u16string(63, u'1') + u"\U0001F600", spaced(63, u'1') + u"……"}, // not half of it
+    };
+    for (const auto &[text, spoken] : rows)
+        EXPECT_EQ(window::spokenText(text), spoken) << text.size();
 }
 
 } // namespace

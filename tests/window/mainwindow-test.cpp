@@ -82,7 +82,12 @@ class MainWindowTest : public QObject {
     void tabVisitsTheControlsInOrderAndCycles();
     void typingTheDrawMovesTheFocusToCalculate();
     void retypingADrawReplacesItsDigits();
-    void colouredTextKeepsItsContrastOnADarkDesktop();
+    void coloursFollowTheDesktopAndItsContrastSetting_data();
+    void coloursFollowTheDesktopAndItsContrastSetting();
+    void clickIntoADrawBoxSelectsItsText_data();
+    void clickIntoADrawBoxSelectsItsText();
+    void pastedDrawIsTypedIntoTheThreeBoxes_data();
+    void pastedDrawIsTypedIntoTheThreeBoxes();
     void enterOrSpaceOnAFocusedButtonPressesIt_data();
     void enterOrSpaceOnAFocusedButtonPressesIt();
     void enterInATextBoxPressesNothing();
@@ -117,6 +122,9 @@ class MainWindowTest : public QObject {
     }
     // Runs action, answering the message box it opens; returns what it showed.
     SeenMessage answerMessage(const std::function<void()> &action);
+    // Brings text into the line edit: "paste" (Ctrl+V), "shiftInsert",
+    // "menu" (the context menu's 粘贴), "drop", "inputMethod" or "set" (code).
+    void deliver(QLineEdit *line, const QString &how, const QString &text);
 
     std::unique_ptr<window::MainWindow> m_window;
 };
@@ -189,6 +197,8 @@ void MainWindowTest::isAPlainResizableTopLevelWindow()
 {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvelin"));
     QCOMPARE(m_window->objectName(), QStringLiteral("Form1"));
+    // The app id: Wayland's, and the taskbar's link to the menu entry.
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.morvelin.morvelin"));
     QCOMPARE(m_window->size(), QSize(369, 340));
     QVERIFY(m_window->isWindow());
     QVERIFY(qobject_cast<QDialog *>(m_window.get()) == nullptr);
@@ -351,35 +361,128 @@ void MainWindowTest::retypingADrawReplacesItsDigits()
     QCOMPARE(draw(), (QStringList{"7", "8", "9"}));
 }
 
-void MainWindowTest::colouredTextKeepsItsContrastOnADarkDesktop()
+void MainWindowTest::coloursFollowTheDesktopAndItsContrastSetting_data()
 {
-    // A dark desktop's palette, as a dark KDE or GTK theme gives Qt.
-    const QPalette desktop = QApplication::palette();
-    QPalette dark = desktop;
+    QTest::addColumn<bool>("highContrast");
+    QTest::addColumn<bool>("darkDesktop");
+    QTest::newRow("lightDesktop") << false << false;
+    QTest::newRow("darkDesktop") << false << true;
+    QTest::newRow("highContrastLight") << true << false;
+    QTest::newRow("highContrastDark") << true << true;
+}
+
+// The caption colours need a light ground: a dark desktop gets the light
+// palette, for the whole application; a high-contrast theme keeps its own
+// colours everywhere.
+void MainWindowTest::coloursFollowTheDesktopAndItsContrastSetting()
+{
+    QFETCH(bool, highContrast);
+    QFETCH(bool, darkDesktop);
+    const QPalette before = QApplication::palette();
+    QPalette desktop = before; // dark as a dark KDE or GTK theme gives it to Qt
     for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        dark.setColor(role, QColor(0x2a, 0x2e, 0x32));
+        desktop.setColor(role, darkDesktop ? QColor(0x2a, 0x2e, 0x32) : before.color(role));
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(role, QColor(0xfc, 0xfc, 0xfc));
-    QApplication::setPalette(dark);
-    m_window = std::make_unique<window::MainWindow>();
+        desktop.setColor(role, darkDesktop ? QColor(0xfc, 0xfc, 0xfc) : before.color(role));
+    QApplication::setPalette(desktop);
+    m_window = std::make_unique<window::MainWindow>(app::setUpColours(highContrast));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const QPalette applied = QApplication::palette();
+    QCOMPARE(applied == desktop, highContrast || !darkDesktop);
     for (const auto &spec : ControlTable) {
         if (!spec.colour)
             continue;
         // The text's ground: a scroll area's viewport, or the control itself.
         const auto *area = qobject_cast<QPlainTextEdit *>(control(spec.id));
         const QWidget *ground = area != nullptr ? area->viewport() : control(spec.id);
-        const QColor colour(spec.colour->red, spec.colour->green, spec.colour->blue);
-        const double ratio = contrast(colour, ground->palette().color(ground->backgroundRole()));
-        QVERIFY2(ratio >= 3.0,
+        const QColor text = control(spec.id)->palette().color(control(spec.id)->foregroundRole());
+        const QColor designed(spec.colour->red, spec.colour->green, spec.colour->blue);
+        QCOMPARE(text, highContrast ? applied.color(control(spec.id)->foregroundRole()) : designed);
+        const double ratio = contrast(text, ground->palette().color(ground->backgroundRole()));
+        QVERIFY2(highContrast || ratio >= 3.0,
                  qPrintable(QStringLiteral("%1: %2:1").arg(QLatin1String(spec.name)).arg(ratio)));
     }
-    control(ControlId::Calculate)->setFocus();
-    const SeenMessage seen = answerMessage([this] { press(Qt::Key_Return); });
-    QApplication::setPalette(desktop);
-    QVERIFY(seen.palette.color(QPalette::Window).lightness() >
-            seen.palette.color(QPalette::WindowText).lightness());
+    QApplication::setPalette(before);
+}
+
+void MainWindowTest::clickIntoADrawBoxSelectsItsText_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("drag");  // from the box's left edge to its middle
+    QTest::addColumn<bool>("again"); // a second click, at the left edge
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("click") << int(Qt::LeftButton) << false << false << "12";
+    QTest::newRow("dragMakesItsOwnSelection") << int(Qt::LeftButton) << true << false << "1";
+    QTest::newRow("secondClickPlacesTheCursor") << int(Qt::LeftButton) << false << true << "";
+    QTest::newRow("rightClick") << int(Qt::RightButton) << false << false << "";
+    QTest::newRow("middleClick") << int(Qt::MiddleButton) << false << false << "";
+}
+
+// The focus comes into a box holding an old draw's digits by the mouse.
+void MainWindowTest::clickIntoADrawBoxSelectsItsText()
+{
+    QFETCH(int, button);
+    QFETCH(bool, drag);
+    QFETCH(bool, again);
+    QFETCH(QString, selected);
+    auto *box = static_cast<QLineEdit *>(control(ControlId::FirstDigit));
+    box->setText(QStringLiteral("12")); // the focus moves on
+    const QPoint left(3, box->height() / 2);
+    const QPoint middle = box->rect().center();
+    QTest::mousePress(box, Qt::MouseButton(button), {}, drag ? left : middle);
+    QMouseEvent move(QEvent::MouseMove, middle, box->mapToGlobal(middle), Qt::NoButton,
+                     Qt::MouseButton(button), Qt::NoModifier);
+    QApplication::sendEvent(box, &move);
+    QTest::mouseRelease(box, Qt::MouseButton(button), {}, middle);
+    if (again)
+        QTest::mouseClick(box, Qt::MouseButton(button), {}, left);
+    QCOMPARE(focused(), box);
+    QCOMPARE(box->selectedText(), selected);
+}
+
+void MainWindowTest::pastedDrawIsTypedIntoTheThreeBoxes_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("boxes"); // the three boxes' texts after it
+    QTest::addColumn<int>("focus");
+    const auto id = [](ControlId control) { return int(control); };
+    const int text1 = id(ControlId::FirstDigit);
+    const int text2 = id(ControlId::SecondDigit);
+    const int calculate = id(ControlId::Calculate);
+    // The boxes hold 1 2 3 before; the cursor is at the start of the box.
+    // clang-format off
+    QTest::newRow("ctrlV") << "paste" << text1 << "456" << "4;5;6" << calculate;
+    QTest::newRow("ctrlVSpaced") << "paste" << id(ControlId::ThirdDigit) << "4 5 6" << "4;5;6" << calculate;
+    QTest::newRow("shiftInsert") << "shiftInsert" << text2 << "4,5,6\r\n" << "4;5;6" << calculate;
+    QTest::newRow("menu") << "menu" << text1 << QStringLiteral("４、５、６") << "4;5;6" << calculate;
+    QTest::newRow("drop") << "drop" << text1 << "7-8-9" << "7;8;9" << calculate;
+    QTest::newRow("sameDraw") << "paste" << text1 << "1 2 3" << "1;2;3" << calculate;
+    QTest::newRow("notADraw") << "paste" << text1 << "4567" << "45671;2;3" << text2;
+    QTest::newRow("notADrawByMenu") << "menu" << text1 << "45" << "451;2;3" << text2;
+    QTest::newRow("notADrawDropped") << "drop" << text1 << "4,5" << "4,51;2;3" << text2;
+    // clang-format on
+}
+
+void MainWindowTest::pastedDrawIsTypedIntoTheThreeBoxes()
+{
+    QFETCH(QString, how);
+    QFETCH(int, box);
+    QFETCH(QString, pasted);
+    QFETCH(QString, boxes);
+    QFETCH(int, focus);
+    type(QStringLiteral("123"));
+    auto *line = static_cast<QLineEdit *>(control(static_cast<ControlId>(box)));
+    line->setFocus();
+    line->setCursorPosition(0);
+    deliver(line, how, pasted);
+    QCOMPARE((QStringList{boxText(control(ControlId::FirstDigit)),
+                          boxText(control(ControlId::SecondDigit)),
+                          boxText(control(ControlId::ThirdDigit))}),
+             boxes.split(u';'));
+    QCOMPARE(focused(), control(static_cast<ControlId>(focus)));
 }
 
 void MainWindowTest::enterOrSpaceOnAFocusedButtonPressesIt_data()
@@ -551,34 +654,22 @@ void MainWindowTest::singleLineBoxesKeepTheFirstLine_data()
     QTest::addColumn<QString>("before"); // the box's text, the cursor after its first character
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("cursor"); // where the cursor ends: after what was kept
     const auto id = [](ControlId box) { return int(box); };
-    QTest::newRow("spreadsheetCell") << id(ControlId::FirstDigit) << "paste"
-                                     << ""
-                                     << "7\r\n"
-                                     << "7";
-    QTest::newRow("lineFeed") << id(ControlId::SecondDigit) << "paste"
-                              << ""
-                              << "7\n8"
-                              << "7";
-    QTest::newRow("carriageReturn") << id(ControlId::ThirdDigit) << "drop"
-                                    << ""
-                                    << "7\r8"
-                                    << "7";
-    QTest::newRow("lineSeparator") << id(ControlId::SharedDigits) << "set"
-                                   << "" << QStringLiteral("4590\u20283") << "4590";
-    QTest::newRow("paragraphSeparator") << id(ControlId::FirstSet) << "inputMethod"
-                                        << "" << QStringLiteral("5\u20296") << "5";
-    QTest::newRow("breakFirst") << id(ControlId::SecondSet) << "paste"
-                                << ""
-                                << "\r\n7"
-                                << "";
-    QTest::newRow("intoTheMiddle") << id(ControlId::FirstSet) << "paste"
-                                   << "19"
-                                   << "2\r\n3"
-                                   << "129";
-    QTest::newRow("tabAndNoBreakSpaceStay")
-        << id(ControlId::FirstDigit) << "paste"
-        << "" << QStringLiteral("\t7\u00A0") << QStringLiteral("\t7\u00A0");
+    // clang-format off
+    QTest::newRow("spreadsheetCell") << id(ControlId::FirstDigit) << "paste" << "" << "7\r\n" << "7" << 1;
+    QTest::newRow("lineFeed") << id(ControlId::SecondDigit) << "paste" << "" << "7\n8" << "7" << 1;
+    QTest::newRow("carriageReturn") << id(ControlId::ThirdDigit) << "drop" << "" << "7\r8" << "7" << 1;
+    QTest::newRow("lineSeparator") << id(ControlId::SharedDigits) << "set" << ""
+                                   << QStringLiteral("4590\u20283") << "4590" << 4;
+    QTest::newRow("paragraphSeparator") << id(ControlId::FirstSet) << "inputMethod" << ""
+                                        << QStringLiteral("5\u20296") << "5" << 1;
+    QTest::newRow("breakFirst") << id(ControlId::SecondSet) << "paste" << "" << "\r\n7" << "" << 0;
+    QTest::newRow("intoTheMiddle") << id(ControlId::FirstSet) << "paste" << "19" << "2\r\n3" << "129" << 2;
+    QTest::newRow("byTheMenu") << id(ControlId::SecondSet) << "menu" << "19" << "2\n3" << "129" << 2;
+    QTest::newRow("tabAndNoBreakSpaceStay") << id(ControlId::FirstDigit) << "paste" << ""
+                                            << QStringLiteral("\t7\u00A0") << QStringLiteral("\t7\u00A0") << 3;
+    // clang-format on
 }
 
 void MainWindowTest::singleLineBoxesKeepTheFirstLine()
@@ -588,13 +679,37 @@ void MainWindowTest::singleLineBoxesKeepTheFirstLine()
     QFETCH(QString, before);
     QFETCH(QString, text);
     QFETCH(QString, kept);
+    QFETCH(int, cursor);
     auto *line = static_cast<QLineEdit *>(control(static_cast<ControlId>(box)));
     line->setText(before);
     line->setFocus();
     line->setCursorPosition(before.isEmpty() ? 0 : 1);
-    if (how == "paste") {
+    deliver(line, how, text);
+    QCOMPARE(line->text(), kept);
+    QCOMPARE(line->cursorPosition(), cursor);
+}
+
+void MainWindowTest::deliver(QLineEdit *line, const QString &how, const QString &text)
+{
+    if (how == "paste" || how == "shiftInsert" || how == "menu")
         QGuiApplication::clipboard()->setText(text);
+    if (how == "paste") {
         QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+    } else if (how == "shiftInsert") {
+        QTest::keyClick(line, Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (how == "menu") { // a right click, then 粘贴 chosen with the keyboard
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                     line->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(line, &rightClick);
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()) != nullptr);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        const auto actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction *action) {
+            return action->text().startsWith(QStringLiteral("粘贴"));
+        });
+        QVERIFY(paste != actions.end());
+        menu->setActiveAction(*paste);
+        QTest::keyClick(menu, Qt::Key_Return);
     } else if (how == "drop") {
         QMimeData dropped;
         dropped.setText(text);
@@ -611,7 +726,6 @@ void MainWindowTest::singleLineBoxesKeepTheFirstLine()
     } else {
         line->setText(text);
     }
-    QCOMPARE(line->text(), kept);
 }
 
 void MainWindowTest::contextMenusAreInChinese()

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The built app on a real dark desktop, used with the mouse: Qt's gtk3
+# platform theme with Adwaita's dark variant, as on GNOME, in a real X server.
+# The window is light and its 四胆码 caption stands at 3:1 or more, read off
+# a screenshot; a click into a draw box holding the last draw's digit, then 7
+# 8 9, calculates the draw 7 8 9; "4 5 6" pasted with the middle button from
+# the X selection fills the three boxes.
+#
+#   desktop-test.sh APP [ARG...]
+set -euo pipefail
+. "$(dirname "$0")/../helpers.sh"
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
+fail() { echo "desktop-test: FAIL: $*"; exit 1; }
+start_xvfb "$work" || fail "Xvfb did not start"
+export LC_ALL=C.UTF-8 QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+
+# The ground's luminance (WCAG 2) at the window's pixel 4,4 must be over 0.5,
+# and the caption's most distinct pixel (Label4 is 81 x 25 px at 80,232)
+# stand at 3:1 or more against it.
+light() {
+    import -window "$main" -depth 8 txt:- 2>/dev/null | awk -F'[ ,:()]+' '
+        function lum(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+        NR > 1 { l = 0.2126 * lum($3) + 0.7152 * lum($4) + 0.0722 * lum($5) }
+        $1 == 4 && $2 == 4 { g = l }
+        $1 >= 80 && $1 < 161 && $2 >= 232 && $2 < 257 {
+            c = l > g ? (l + 0.05) / (g + 0.05) : (g + 0.05) / (l + 0.05); if (c > r) r = c }
+        END { printf "ground %.2f, caption %.2f:1\n", g, r; exit !(g > 0.5 && r >= 3) }' >"$work/read"
+}
+clipboard_is() { xclip -o -selection clipboard >"$work/clipboard" 2>/dev/null && [ "$(od -c "$work/clipboard")" = "$(printf "$1" | od -c)" ]; }
+
+"$@" 2>"$work/app.log" &
+main=$(within 10 xdotool search --onlyvisible --name '^Morvelin$') || { cat "$work/app.log"; fail "no window"; }
+xdotool windowfocus --sync "$main"
+within 10 light || fail "the window is not light on a dark desktop: $(cat "$work/read")"
+echo "desktop-test: ok: the window is light on a dark desktop: $(cat "$work/read")"
+
+xdotool type --delay 120 123
+xdotool key Return mousemove --window "$main" 208 40 click 1 # the middle of Text1
+xdotool type --delay 120 789
+xdotool key --delay 120 Return Return
+within 10 clipboard_is '3456091.3\r\n3456827.3' || fail "a click, then 7 8 9: $(od -c "$work/clipboard")"
+echo "desktop-test: ok: a click into the first box, then 7 8 9, calculated the draw 7 8 9"
+
+printf '4 5 6' | xclip -selection primary -i 2>/dev/null
+xdotool mousemove --window "$main" 248 40 click 2 key --delay 120 Return Return # on Text2
+within 10 clipboard_is '3645091.3\r\n3645827.3' || fail "4 5 6 pasted: $(od -c "$work/clipboard")"
+echo "desktop-test: ok: 4 5 6 pasted with the middle button filled the three boxes"

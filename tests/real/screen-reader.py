@@ -1,0 +1,89 @@
+"""What a screen reader hears of the app, over the real accessibility bus:
+its event loop and cache running, focus events and description changes heard.
+
+    dbus-run-session -- python3 screen-reader.py APP [ARG...]   (on $DISPLAY)
+"""
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+heard = []  # (name, role, description) of each control the focus lands on
+failed = []
+
+
+def on_event(event):
+    if event.type.endswith("focused") and event.detail1:
+        heard.append((event.source.name, event.source.getRoleName(), event.source.description))
+
+
+def nodes(node):
+    for child in node or []:
+        yield child
+        yield from nodes(child)
+
+
+def find(role, name=None):
+    app = next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "morvelin"), None)
+    return next((n for n in nodes(app) if n.getRoleName() == role and name in (None, n.name)), None)
+
+
+def wait(what, condition):  # runs the event loop meanwhile
+    end = time.monotonic() + 20
+    while not condition():
+        if time.monotonic() > end:
+            raise TimeoutError("waited 20 s for " + what)
+        GLib.MainContext.default().iteration(False)
+        time.sleep(0.02)
+
+
+def check(what, seen, expected):
+    failed.extend([] if seen == expected else [what])
+    print(f"screen-reader-test: {'ok' if seen == expected else 'FAIL'}: {what}: {seen!r}")
+
+
+def windows():
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Morvelin$"],
+                          capture_output=True, text=True, check=False).stdout.split()
+
+
+def keys(window, *names):  # without a window manager the test gives the window the keyboard
+    subprocess.run(["xdotool", "windowfocus", "--sync", windows()[window]]
+                   + (["key", "--delay", "100", *names] if names else []), check=True)
+
+
+def run():
+    wait("the window", lambda: find("push button", "复制"))
+    check("the draw boxes", [bool(find("text", f"开奖号码第{n}位")) for n in "一二三"], [True] * 3)
+    # Looked at before, as a screen reader does when the focus passes by.
+    check("复制 before a calculation", find("push button", "复制").description, "")
+    keys(0, "Tab", "Tab", "Tab", "Return")
+    wait("the message box", lambda: find("alert") and heard and heard[-1][0] == "确定")
+    check("the message box says", "请输入开奖号码" in [n.name for n in nodes(find("alert"))], True)
+    check("the focus in it", heard[-1], ("确定", "push button", ""))
+    keys(-1, "Return")
+    wait("the message box to close", lambda: len(windows()) == 1)
+    keys(0)
+    wait("the focus back in the first box", lambda: heard[-1][0] == "开奖号码第一位")
+    keys(0, "1", "2", "3", "Return")
+    wait("the focus on 复制", lambda: heard[-1][0] == "复制")
+    check("复制 after 1 2 3 Enter", heard[-1], ("复制", "push button", "4 5 9 0 1 8 2 点 3，4 5 9 0 7 3 6 点 3"))
+
+
+def main():
+    try:
+        run()
+    except Exception as error:  # a dead app, a lost bus, a wait that ran out
+        check("the run", repr(error), "no error")
+    pyatspi.Registry.stop()
+
+
+pyatspi.Registry.registerEventListener(
+    on_event, "object:state-changed:focused", "object:property-change:accessible-description")
+application = subprocess.Popen(sys.argv[1:])
+GLib.idle_add(main)
+pyatspi.Registry.start()
+application.kill()
+sys.exit(1 if failed else 0)
