@@ -22,8 +22,8 @@ void showMessageBox(QWidget *parent, const QString &text, bool fixedPitch)
         // The system's fixed-pitch face, else Noto's (Wine has no Courier
         // New), with the Hei face for Chinese characters it lacks.
         QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setFamilies({font.family(), QStringLiteral("Noto Sans Mono CJK SC"),
-                          QString::fromUtf8(HeiTi)});
+        font.setFamilies(
+            {font.family(), QStringLiteral("Noto Sans Mono CJK SC"), QString::fromUtf8(HeiTi)});
         label->setFont(font);
     }
     box.setIcon(QMessageBox::NoIcon);
