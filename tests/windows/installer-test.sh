@@ -4,19 +4,23 @@
 # runs, uninstalls it; installs it for all users twice over and uninstalls
 # that. Checks the files, the Start-menu shortcut and the Apps & features
 # entry each time. An uninstaller run in place (_?=DIR) gives its real exit
-# status but cannot remove itself.
+# status but cannot remove itself; one for all users, whose folder has a
+# space, is run from a batch file, which passes _?= unquoted as NSIS needs it.
+# An uninstaller in a folder with no install removes nothing.
 #
-#   wine-run.sh PREFIX installer-test.sh BUILD_DIR
+#   wine-run.sh PREFIX installer-test.sh BUILD_DIR|INSTALLER
 set -euo pipefail
 . "$(dirname "$0")/../helpers.sh"
-build=$1
 out=$(mktemp -d)
 xvfb_pid=
 trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid"; rm -rf "$out"' EXIT
 
-cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
-    { cat "$out/cpack.log"; exit 1; }
-installer=$(find "$out" -maxdepth 1 -name 'morvelin-*-win64.exe')
+installer=$1 # a built installer, or one made here from a build folder
+if [ -d "$1" ]; then
+    cpack -G NSIS --config "$1/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
+        { cat "$out/cpack.log"; exit 1; }
+    installer=$(find "$out" -maxdepth 1 -name 'morvelin-*-win64.exe')
+fi
 [ -n "$installer" ] || { echo "FAIL: no installer"; ls "$out"; exit 1; }
 
 # Wine's desktop process keeps the display it started with: X comes first.
@@ -42,13 +46,19 @@ check test -s "$dir/licenses/Qt-and-bundled-libraries.txt"
 check registered HKCU
 check fails registered HKLM
 check test ! -e "$machine_dir"
+# A signed installer (tests/release/signing-test.sh sets MORVELIN_SIGN_CAFILE)
+# writes signed programs, the uninstaller too.
+verified() { osslsigncode verify -CAfile "$MORVELIN_SIGN_CAFILE" -in "$1" >/dev/null 2>&1; }
+[ -z "${MORVELIN_SIGN_CAFILE:-}" ] || check verified "$dir/morvelin.exe"
+[ -z "${MORVELIN_SIGN_CAFILE:-}" ] || check verified "$dir/Uninstall.exe"
 
 # While it runs, neither the installer nor the uninstaller changes anything.
 mapped() { xdotool search --onlyvisible --name '^Morvelin$' >/dev/null 2>&1; }
 wine "$dir/morvelin.exe" &
 app=$!
 check within 60 mapped
-state() { find "$dir" -type f -printf '%P %s %T@\n' | sort; wine reg query "HKCU\\$entry"; }
+entry_root=HKCU
+state() { find "$dir" -type f -printf '%P %s %T@\n' | sort; wine reg query "$entry_root\\$entry"; }
 before=$(state)
 check fails wine "$installer" /S /CurrentUser
 check fails wine "$dir/Uninstall.exe" /S "_?=$local_dir\\Programs\\Morvelin"
@@ -68,6 +78,25 @@ check wine "$installer" /S /AllUsers
 check test -f "$machine_dir/morvelin.exe"
 wine reg export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' "$out/uninstall.reg" /y >/dev/null
 check test "$(iconv -f UTF-16 -t UTF-8 "$out/uninstall.reg" | grep -c '"DisplayName"="Morvelin"')" = 1
+
+# In place over a running copy it ends with status 2 and changes nothing.
+wine "$machine_dir/morvelin.exe" &
+app=$!
+check within 60 mapped
+printf '"C:\\Program Files\\Morvelin\\Uninstall.exe" /S _?=C:\\Program Files\\Morvelin\r\n' >"$out/uninstall.bat"
+dir=$machine_dir entry_root=HKLM
+before=$(state)
+status=0
+wine cmd /c "$(winepath -w "$out/uninstall.bat")" || status=$?
+check test "$status" = 2 -a "$(state)" = "$before"
+kill "$app" 2>/dev/null || true
+wineserver -k || true
+wineserver -w
+# A folder that holds no install.
+mkdir "$out/empty"
+cp "$machine_dir/Uninstall.exe" "$out/empty/"
+check fails wine "$out/empty/Uninstall.exe" /S "_?=$(winepath -w "$out/empty")"
+check test -f "$out/empty/Uninstall.exe" -a "$(state)" = "$before"
 # The uninstaller copies itself away and returns at once: wait for the folder to go.
 wine "$machine_dir/Uninstall.exe" /S
 check within 60 test ! -e "$machine_dir"
