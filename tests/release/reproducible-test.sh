@@ -13,7 +13,5 @@ MORVELIN_WINDOWS_QT=${MORVELIN_WINDOWS_QT:-$("$root/scripts/windows-qt")}
 export MORVELIN_WINDOWS_QT
 (umask 002 && TZ=Asia/Shanghai HOME=$out/home-1 "$root/scripts/release" --worktree "$out/1")
 (umask 077 && TZ=America/Los_Angeles HOME=$out/home-2 "$root/scripts/release" --worktree "$out/2")
-for file in "$out"/1/*; do
-    cmp "$file" "$out/2/${file##*/}" || { echo "FAIL: ${file##*/} differs between the two builds"; exit 1; }
-done
-echo "reproducible: the two builds gave the same $(ls "$out/1" | wc -l) files"
+diff -r "$out/1" "$out/2" || { echo "FAIL: the two builds differ"; exit 1; }
+echo "reproducible: the two builds gave the same $(find "$out/1" -type f | wc -l) files"
