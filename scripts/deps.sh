@@ -21,17 +21,20 @@ esac
 build=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n)
 runtime=(qt6-qpa-plugins fonts-noto-cjk)
 # qt6-gtk-platformtheme: a dark GNOME desktop; python3-pyatspi, at-spi2-core and
-# dbus-daemon: a screen reader's view over the accessibility bus.
+# dbus-daemon: a screen reader's view over the accessibility bus; python3-yaml:
+# the winget manifest's test.
 test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file lintian qt6-gtk-platformtheme
-    python3-pyatspi at-spi2-core dbus-daemon)
+    python3-pyatspi at-spi2-core dbus-daemon python3-yaml)
 fuzz=(clang "$clang_runtime" libgtest-dev)
 analysis=(clang-tidy clang-format cppcheck gcovr)
 # dpkg-dev: apt-get source unpacks with dpkg-source; imagemagick: screenshots;
 # tesseract: reads a menu's words off the screen.
+# osslsigncode, gpg and the PKCS#11 engine: scripts/sign; softhsm2: a token for its test.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis dpkg-dev
     xvfb xdotool xclip x11-utils imagemagick fonts-noto-cjk perl git
-    tesseract-ocr tesseract-ocr-chi-sim)
+    tesseract-ocr tesseract-ocr-chi-sim osslsigncode gpg gpg-agent libengine-pkcs11-openssl
+    softhsm2 unzip)
 
 case ${1:-} in
 run) wanted=("${build[@]}" "${runtime[@]}") ;;

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Signs a release with throwaway keys made here and checks what users and
+# rebuilders meet. The reproducible test's two builds serve: the first is
+# signed with the key in a SoftHSM2 token (PKCS#11, as real code-signing keys
+# live), the published signatures are attached to the second, and both must
+# then hold the very same files. Also: every program verifies, the uninstaller
+# the installer writes included; one flipped byte fails; SHA256SUMS.asc
+# verifies and fails for a changed line; a signed release is not signed again;
+# the winget manifest names the signed installer; the signed installer passes
+# the installer test under Wine; and a key file (PKCS#12) signs too.
+#
+#   tests/release/signing-test.sh [OUT_DIR]   (default build/reproducible,
+#                                             with the releases 1 and 2)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+out=${1:-$root/build/reproducible}
+[ -f "$out/1/SHA256SUMS" ] && [ -f "$out/2/SHA256SUMS" ] ||
+    { echo "signing-test: no releases in $out (tests/release/reproducible-test.sh makes them)"; exit 1; }
+work=$(mktemp -d)
+trap 'gpgconf --kill all 2>/dev/null; rm -rf "$work"' EXIT
+cd "$work"
+passed=0 failed=0
+check() { if "$@"; then echo "ok: $*"; passed=$((passed + 1)); else echo "FAIL: $*"; failed=$((failed + 1)); fi; }
+fails() { ! "$@"; }
+verifies() { osslsigncode verify -CAfile "$work/cert.pem" -in "$1" >/dev/null 2>&1; }
+
+# A self-signed code-signing certificate; its key in a token and in a file.
+openssl req -x509 -newkey rsa:3072 -nodes -keyout key.pem -out cert.pem -days 2 -subj "/CN=Morvelin test" \
+    -addext extendedKeyUsage=codeSigning -addext keyUsage=digitalSignature 2>/dev/null
+openssl pkcs12 -export -in cert.pem -inkey key.pem -out key.p12 -passout pass:test
+openssl pkcs8 -topk8 -nocrypt -in key.pem -out key.p8
+mkdir tokens gnupg && chmod 700 gnupg
+printf 'directories.tokendir = %s\n' "$work/tokens" >softhsm.conf
+export SOFTHSM2_CONF=$work/softhsm.conf GNUPGHOME=$work/gnupg
+softhsm2-util --init-token --free --label morvelin --pin 1234 --so-pin 12345678 >/dev/null
+softhsm2-util --import key.p8 --token morvelin --label sign --id 01 --pin 1234 >/dev/null
+gpg --batch --passphrase '' --quick-gen-key 'Morvelin test <test@morvelin.invalid>' rsa3072 sign 1d 2>/dev/null
+export MORVELIN_SIGN_GPG_KEY=test@morvelin.invalid MORVELIN_SIGN_CAFILE=$work/cert.pem
+
+signed=$out/1
+installer=$(basename "$signed"/morvelin-*-win64.exe)
+MORVELIN_SIGN_PKCS11_MODULE=$(find /usr/lib -name libsofthsm2.so -print -quit) \
+    MORVELIN_SIGN_PKCS11_KEY='pkcs11:token=morvelin;object=sign;type=private' \
+    MORVELIN_SIGN_PKCS11_CERT=$work/cert.pem MORVELIN_SIGN_PASSWORD=1234 "$root/scripts/sign" "$signed"
+unzip -p "$signed"/morvelin-*-win64.zip morvelin.exe >morvelin.exe
+check verifies morvelin.exe
+check verifies "$signed/$installer"
+cp "$signed/$installer" flipped.exe
+printf '\377' | dd of=flipped.exe bs=1 seek=$(($(stat -c %s flipped.exe) / 2)) conv=notrunc 2>/dev/null
+check fails verifies flipped.exe
+check fails "$root/scripts/sign" "$signed"
+check sh -c "cd '$signed' && sha256sum --check --quiet SHA256SUMS"
+check gpg --verify "$signed/SHA256SUMS.asc" "$signed/SHA256SUMS"
+sed '2s/^./0/' "$signed/SHA256SUMS" >SHA256SUMS
+check fails gpg --verify "$signed/SHA256SUMS.asc" SHA256SUMS
+check /usr/bin/python3 "$root/tests/release/winget-test.py" "$signed"
+
+# The key file path, on one program.
+unzip -p "$out/2"/morvelin-*-win64.zip morvelin.exe >file-signed.exe
+check env MORVELIN_SIGN_PKCS12=key.p12 MORVELIN_SIGN_PASSWORD=test "$root/scripts/sign-pe" file-signed.exe --save p12.pem
+check verifies file-signed.exe
+
+# Anyone's build with the published signatures attached: the very same files.
+check "$root/scripts/sign" --attach "$signed/signatures" "$out/2"
+check diff -r "$signed" "$out/2"
+
+check "$root/tests/windows/wine-run.sh" "$work/wine" "$root/tests/windows/installer-test.sh" "$signed/$installer"
+echo "signing-test: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
