@@ -71,7 +71,7 @@ std::u16string spokenText(std::u16string_view text)
     char16_t previous = u'\n'; // nothing before the first character
     for (const char16_t unit : said) {
         if (unit == u'\r' || unit == u'\n') {
-            if (!(unit == u'\n' && previous == u'\r')) // CR LF is one break
+            if (unit != u'\n' || previous != u'\r') // CR LF is one break
                 spoken += u'，';
         } else {
             if (previous != u'\r' && previous != u'\n' && !isHighSurrogate(previous))
