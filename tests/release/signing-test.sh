@@ -46,12 +46,16 @@ unzip -p "$signed"/morvelin-*-win64.zip morvelin.exe >morvelin.exe
 check verifies morvelin.exe
 check verifies "$signed/$installer"
 cp "$signed/$installer" flipped.exe
-printf '\377' | dd of=flipped.exe bs=1 seek=$(($(stat -c %s flipped.exe) / 2)) conv=notrunc 2>/dev/null
+middle=$(($(stat -c %s flipped.exe) / 2))
+byte=$(od -An -tu1 -j "$middle" -N1 flipped.exe)
+# shellcheck disable=SC2059 # the octal escape is the format
+printf "\\$(printf %o $((255 - byte)))" | dd of=flipped.exe bs=1 seek="$middle" conv=notrunc 2>/dev/null
 check fails verifies flipped.exe
 check fails "$root/scripts/sign" "$signed"
 check sh -c "cd '$signed' && sha256sum --check --quiet SHA256SUMS"
 check gpg --verify "$signed/SHA256SUMS.asc" "$signed/SHA256SUMS"
-sed '2s/^./0/' "$signed/SHA256SUMS" >SHA256SUMS
+# Every hex digit of the zip's checksum shifted: a forged line.
+sed '2y/0123456789abcdef/123456789abcdef0/' "$signed/SHA256SUMS" >SHA256SUMS
 check fails gpg --verify "$signed/SHA256SUMS.asc" SHA256SUMS
 check /usr/bin/python3 "$root/tests/release/winget-test.py" "$signed"
 
