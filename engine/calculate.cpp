@@ -96,8 +96,20 @@ CalculationResult calculate(std::u16string_view text1, std::u16string_view text2
         return MissingInput{};
 
     std::array<std::u16string, 3> codes;
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        codes[i] = pairCoded(trimmed[i]);
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        // The error names the text it comes from and goes on to the caller.
+        try {
+            codes[i] = pairCoded(trimmed[i]);
+        } catch (ConversionError &error) {
+            error.setText(i);
+            throw;
+        }
+    }
+    // Every text reads as a number by now. What building the sets can still
+    // fail on is the first text's: its own code when it alone makes a
+    // six-unit distinct-code text too large for 16 bits (the codes of the
+    // others are then at most four units), or a sign or point at the start
+    // or end of its code when that code is the whole two-unit text.
     const std::u16string distinct = distinctCodes(codes);
     const std::u16string remaining = remainingDigits(distinct);
     SevenDigitSets sets = buildSets(codes[0], codes[1], codes[2], distinct, remaining);

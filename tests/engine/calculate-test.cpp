@@ -146,25 +146,32 @@ TEST(CalculateTest, ConversionErrorsArriveInBoxOrder)
         const char *name;
         std::u16string_view a, b, c;
         bool overflow;
+        std::size_t box; // the text the error names
     };
     const Row rows[] = {
-        {"letter", u"a", u"2", u"3", false},
-        {"letterInLastBox", u"1", u"2", u"z", false},
-        {"fullWidthLetter", u"\uFF41", u"2", u"3", false},
-        {"hugeNumber", nines, u"2", u"3", true},
-        {"hugeNumberEndingInZero", tenPowerOf400, u"2", u"3", true},
-        {"letterBeforeOverflow", u"a", nines, u"3", false},
-        {"overflowBeforeLetter", nines, u"a", u"3", true},
-        {"sixteenBitOverflow", u"400000", u"400000", u"400000", true},
-        {"negativeSixteenBitOverflow", u"-32769", u"-32769", u"-32769", true},
-        {"minusSignPiece", u"-1", u"-1", u"-1", false},
+        {"letter", u"a", u"2", u"3", false, 0},
+        {"letterInLastBox", u"1", u"2", u"z", false, 2},
+        {"fullWidthLetter", u"\uFF41", u"2", u"3", false, 0},
+        {"hugeNumber", nines, u"2", u"3", true, 0},
+        {"hugeNumberEndingInZero", tenPowerOf400, u"2", u"3", true, 0},
+        {"letterBeforeOverflow", u"a", nines, u"3", false, 0},
+        {"overflowBeforeLetter", nines, u"a", u"3", true, 0},
+        {"overflowInMiddleBox", u"1", nines, u"a", true, 1},
+        {"sixteenBitOverflow", u"400000", u"400000", u"400000", true, 0},
+        {"negativeSixteenBitOverflow", u"-32769", u"-32769", u"-32769", true, 0},
+        {"minusSignPiece", u"-1", u"-1", u"-1", false, 0},
+        {"pointPiece", u".5", u".5", u" .5", false, 0},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        if (row.overflow)
-            EXPECT_THROW(calculate(row.a, row.b, row.c), engine::Overflow);
-        else
-            EXPECT_THROW(calculate(row.a, row.b, row.c), engine::TypeMismatch);
+        try {
+            calculate(row.a, row.b, row.c);
+            ADD_FAILURE() << "no error";
+        } catch (const engine::ConversionError &error) {
+            EXPECT_EQ(dynamic_cast<const engine::Overflow *>(&error) != nullptr, row.overflow);
+            EXPECT_EQ(dynamic_cast<const engine::TypeMismatch *>(&error) != nullptr, !row.overflow);
+            EXPECT_EQ(error.text(), row.box);
+        }
     }
 }
 
