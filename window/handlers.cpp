@@ -2,6 +2,7 @@
 
 #include "engine/calculate.h"
 
+#include <algorithm>
 #include <variant>
 
 namespace window {
@@ -13,18 +14,14 @@ namespace {
 constexpr std::u16string_view Blanks = u"\t\n\v\f\r \u0085\u00A0\u1680\u2000\u2001\u2002\u2003"
                                        u"\u2004\u2005\u2006\u2007\u2008\u2009\u200A\u200B"
                                        u"\u2028\u2029\u202F\u205F\u3000\uFEFF";
-// Besides blanks, what a draw's digits are written apart with: commas (half
-// and full width, and the Chinese "、") and hyphens (half and full width).
-constexpr std::u16string_view Separators = u",\uFF0C\u3001-\uFF0D";
-
-bool isBlank(char16_t unit)
-{
-    return Blanks.find(unit) != std::u16string_view::npos;
-}
+// Besides blanks, what a draw's digits are written apart with: commas and
+// full stops (half and full width, and the Chinese "、" and "。"), hyphens and
+// slashes (half and full width) and the middle dot.
+constexpr std::u16string_view Separators = u",\uFF0C\u3001.\uFF0E\u3002-\uFF0D/\uFF0F\u00B7";
 
 bool isSeparator(char16_t unit)
 {
-    return isBlank(unit) || Separators.find(unit) != std::u16string_view::npos;
+    return Blanks.find(unit) != std::u16string_view::npos || Separators.find(unit) != std::u16string_view::npos;
 }
 
 // A half or full width digit as ASCII; nothing for anything else.
@@ -46,19 +43,45 @@ bool isHighSurrogate(char16_t unit)
 
 std::optional<std::u16string> pastedDraw(std::u16string_view text)
 {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
+    // One pass over the runs of digits: a run of exactly three digits is a
+    // draw, and so is every three one-digit runs in a row with separators
+    // between them. A digit touching a run makes it longer, so "2024335" and
+    // the 15 of "和值15" are no draw; anything else around a draw (a label,
+    // brackets, closing punctuation) ends the digits it follows.
     std::u16string draw;
-    for (const char16_t unit : text) {
-        if (const auto digit = asciiDigit(unit); digit && draw.size() < 3)
-            draw += *digit;
-        else if (!isSeparator(unit) || draw.empty() || draw.size() == 3)
-            return std::nullopt; // not a digit or separator, or a separator outside the draw
+    std::size_t draws = 0;
+    const auto found = [&](std::u16string_view digits) {
+        if (++draws == 1)
+            draw = digits;
+    };
+    std::u16string apart; // the last one-digit runs with separators between them, at most three
+    for (std::size_t i = 0; i < text.size() && draws < 2;) {
+        if (!asciiDigit(text[i])) {
+            if (!isSeparator(text[i]))
+                apart.clear();
+            ++i;
+            continue;
+        }
+        std::u16string run; // its first three digits
+        std::size_t length = 0;
+        for (; i < text.size() && asciiDigit(text[i]); ++i, ++length) {
+            if (length < 3)
+                run += *asciiDigit(text[i]);
+        }
+        if (length == 3)
+            found(run);
+        if (length != 1) {
+            apart.clear();
+            continue;
+        }
+        apart += run;
+        if (apart.size() == 3) {
+            found(apart);
+            apart.erase(0, 1);
+        }
     }
-    if (draw.size() != 3)
-        return std::nullopt;
+    if (draws != 1)
+        return std::nullopt; // none, or more than one: which is meant is not known
     return draw;
 }
 
@@ -88,17 +111,19 @@ std::u16string spokenText(std::u16string_view text)
 void Handlers::calculateClicked()
 {
     engine::CalculationResult result;
-    // A text that cannot be read as a number is reported and the window carries
-    // on as it was: no box is written and the focus stays.
+    // A text that cannot be read as a number is reported and no box is
+    // written; the focus goes to the box at fault, its text selected.
     try {
         result = engine::calculate(m_view.text(ControlId::FirstDigit),
                                    m_view.text(ControlId::SecondDigit),
                                    m_view.text(ControlId::ThirdDigit));
-    } catch (const engine::TypeMismatch &) { // GCOVR_EXCL_BR_LINE: others (out of memory) pass on
+    } catch (const engine::TypeMismatch &error) { // GCOVR_EXCL_BR_LINE: others (out of memory) pass on
         m_view.showMessage(TypeMismatchMessage);
+        focusUnreadBox(error);
         return;
-    } catch (const engine::Overflow &) {
+    } catch (const engine::Overflow &error) {
         m_view.showMessage(OverflowMessage);
+        focusUnreadBox(error);
         return;
     }
 
@@ -113,6 +138,13 @@ void Handlers::calculateClicked()
     m_view.setText(ControlId::TwoLineText, sets.combinedText);
     m_view.setText(ControlId::SharedDigits, sets.commonDigits);
     m_view.setFocus(ControlId::Copy);
+}
+
+void Handlers::focusUnreadBox(const engine::ConversionError &error)
+{
+    constexpr ControlId drawBoxes[] = {ControlId::FirstDigit, ControlId::SecondDigit,
+                                       ControlId::ThirdDigit};
+    m_view.setFocus(drawBoxes[std::min<std::size_t>(error.text(), 2)]);
 }
 
 void Handlers::clearClicked()

@@ -3,6 +3,7 @@
 // The window's handlers, written against a small view so they never touch
 // a widget.
 
+#include "engine/errors.h"
 #include "window/layout.h"
 
 #include <cstddef>
@@ -40,10 +41,11 @@ inline constexpr std::u16string_view MissingInputMessage = u"请输入开奖号�
 inline constexpr std::u16string_view TypeMismatchMessage = u"类型不匹配：输入的不是数字";
 inline constexpr std::u16string_view OverflowMessage = u"溢出：数值超出范围";
 
-// The draw in a pasted or dropped text, as three ASCII digits: three digits
-// (half or full width) with runs of separators between them (blanks of any
-// kind, commas, "、" and hyphens, half or full width), and blanks around them.
-// Nothing for any other text.
+// The one draw in a pasted or dropped text, as three ASCII digits: three
+// digits (half or full width) written together or with runs of separators
+// between them (blanks of any kind, commas, full stops, hyphens, slashes,
+// half or full width, "、", "。" and "·"), no digit touching them. Nothing for a
+// text with no such draw or with more than one.
 std::optional<std::u16string> pastedDraw(std::u16string_view text);
 
 // The two-line text as a screen reader should say it: its characters one by
@@ -71,6 +73,8 @@ class Handlers {
     bool textPasted(std::u16string_view text);
 
   private:
+    void focusUnreadBox(const engine::ConversionError &error);
+
     View &m_view;
 };
 

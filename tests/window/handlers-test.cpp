@@ -159,16 +159,18 @@ TEST(HandlersTest, CalculateThatStopsEarlyWritesNothing)
         const char *name;
         std::u16string_view text1, text2, text3;
         std::u16string_view message;
-        bool focusesText1;
+        ControlId focus; // the box it then selects
     };
     const std::u16string nines(400, u'9');
     const Row rows[] = {
-        {"secondBoxEmpty", u"1", u"", u"3", window::MissingInputMessage, true},
-        {"onlySpaces", u"  ", u"2", u"3", window::MissingInputMessage, true},
-        {"emptyBeatsLetter", u"a", u"2", u"", window::MissingInputMessage, true},
-        {"letter", u"a", u"2", u"3", window::TypeMismatchMessage, false},
-        {"hugeNumber", u"1", nines, u"3", window::OverflowMessage, false},
-        {"sixteenBitOverflow", u"400000", u"400000", u"400000", window::OverflowMessage, false},
+        {"secondBoxEmpty", u"1", u"", u"3", window::MissingInputMessage, ControlId::FirstDigit},
+        {"onlySpaces", u"  ", u"2", u"3", window::MissingInputMessage, ControlId::FirstDigit},
+        {"emptyBeatsLetter", u"a", u"2", u"", window::MissingInputMessage, ControlId::FirstDigit},
+        {"letter", u"a", u"2", u"3", window::TypeMismatchMessage, ControlId::FirstDigit},
+        {"letterInLastBox", u"1", u"2", u"x", window::TypeMismatchMessage, ControlId::ThirdDigit},
+        {"hugeNumber", u"1", nines, u"3", window::OverflowMessage, ControlId::SecondDigit},
+        {"sixteenBitOverflow", u"400000", u"400000", u"400000", window::OverflowMessage,
+         ControlId::FirstDigit},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -185,11 +187,9 @@ TEST(HandlersTest, CalculateThatStopsEarlyWritesNothing)
         view.handlers.calculateClicked();
 
         EXPECT_EQ(view.texts, before);
-        Log expected{u"message " + std::u16string(row.message)};
-        if (row.focusesText1)
-            expected.emplace_back(u"focus Text1");
-        EXPECT_EQ(view.log, expected);
-        EXPECT_EQ(view.focus, row.focusesText1 ? ControlId::FirstDigit : ControlId::Calculate);
+        EXPECT_EQ(view.log, (Log{u"message " + std::u16string(row.message),
+                                 u"focus " + FakeView::name(row.focus)}));
+        EXPECT_EQ(view.focus, row.focus);
     }
 }
 
@@ -242,10 +242,15 @@ TEST(HandlersTest, PastedDrawIsThreeDigitsApart)
         {u"456", u"456"},     {u"4 5 6", u"456"},       {u"\t4,5,6\r\n", u"456"},
         {u"４５６", u"456"},  {u"4，5、6", u"456"},     {u"4 - 5 －6", u"456"},
         {u"\u30004\u00A05\u20036\u3000", u"456"},      {u"0\n0\n0", u"000"},
-        {u"45", u""},         {u"4567", u""},           {u",456", u""},
-        {u"456,", u""},       {u"4.5.6", u""},          {u"4 5 a", u""},
-        {u"+456", u""},       {u"", u""},               {u"٤٥٦", u""},
-        {u"４５Ａ", u""},
+        {u"45", u""},         {u"4567", u""},           {u",456", u"456"},
+        {u"456,", u"456"},    {u"4.5.6", u"456"},       {u"4 5 a", u""},
+        {u"+456", u"456"},    {u"", u""},               {u"٤٥٦", u""},
+        {u"４５Ａ", u""},     {u"5/8/2", u"582"},       {u"[5,8,2]", u"582"},
+        {u"5，8，2。", u"582"},                          {u"开奖号码：5 8 2", u"582"},
+        {u"2024335期 5 8 2", u"582"},                   {u"第2024335期 582 和值15", u"582"},
+        {u"和值15", u""},     {u"2024335", u""},        {u"1 2 3 4", u""},
+        {u"12 5 8 2", u"582"},                          {u"5 8 2 试机号 1 3 6", u""},
+        {u"2024335期 582\n2024336期 136", u""},         {u"582a", u"582"},
     };
     // clang-format on
     for (const auto &[pasted, draw] : rows)
