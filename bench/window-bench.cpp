@@ -24,13 +24,33 @@ const QString &megabyte()
     return digits;
 }
 
+// A megabyte of what a paste may bring: digits, plain letters, or one letter
+// with combining acute accents (U+0301) after it, a single character that
+// text layout must shape as one.
+enum class Text { Digits, Letters, Marks };
+
+QString megabyteOf(Text text)
+{
+    switch (text) {
+    case Text::Digits:
+        return megabyte();
+    case Text::Letters:
+        return QString(1 << 20, QLatin1Char('a'));
+    case Text::Marks:
+        return QLatin1Char('a') + QString((1 << 20) - 1, QChar(0x0301));
+    }
+    return {};
+}
+
 void pasteMegabyte(benchmark::State &state)
 {
     window::MainWindow window;
     window.show();
     QWidget *box = window.control(static_cast<ControlId>(state.range(0)));
-    state.SetLabel(box->objectName().toStdString());
-    QGuiApplication::clipboard()->setText(megabyte());
+    const auto text = static_cast<Text>(state.range(1));
+    const char *const names[] = {"digits", "letters", "marks"};
+    state.SetLabel(box->objectName().toStdString() + " " + names[state.range(1)]);
+    QGuiApplication::clipboard()->setText(megabyteOf(text));
     for (auto _ : state) {
         state.PauseTiming();
         box->setFocus();
@@ -39,6 +59,9 @@ void pasteMegabyte(benchmark::State &state)
         QApplication::processEvents();
         state.ResumeTiming();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        box->repaint();
+        // What a person does next: the window must answer.
+        QTest::keyClick(box, Qt::Key_End);
         box->repaint();
     }
 }
@@ -58,10 +81,10 @@ void copyMegabyte(benchmark::State &state)
 } // namespace
 
 BENCHMARK(pasteMegabyte)
-    ->ArgName("box")
-    ->Arg(int(ControlId::FirstDigit))
-    ->Arg(int(ControlId::FirstSet))
-    ->Arg(int(ControlId::TwoLineText))
+    ->ArgNames({"box", "text"})
+    ->ArgsProduct({{int(ControlId::FirstDigit), int(ControlId::FirstSet),
+                    int(ControlId::TwoLineText)},
+                   {int(Text::Digits), int(Text::Letters), int(Text::Marks)}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 BENCHMARK(copyMegabyte)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -1,6 +1,8 @@
 #include "window/mainwindow.h"
 
 #include "window/clickselect.h"
+#include "window/focusannouncement.h"
+#include "window/markruns.h"
 #include "window/pastefilter.h"
 #include "window/singleline.h"
 
@@ -51,6 +53,7 @@ Control createControl(const ControlSpec &spec, QWidget *parent)
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // Two lines fit the box's height only without the document's margin.
         box->document()->setDocumentMargin(1);
+        new ShortMarkRuns(box);
         return box;
     }
     case ControlKind::Button: {
@@ -130,6 +133,7 @@ void MainWindow::connectDrawBoxes()
         auto *box = m_view.as<QLineEdit>(id);
         new SelectOnClick(box);
         new PasteFilter(box, [this](const QString &text) {
+            const OneFocusAnnouncement once; // the draw walks the focus along the boxes
             return m_handlers.textPasted(text.toStdU16String());
         });
     }
@@ -143,7 +147,11 @@ void MainWindow::connectHandlers()
     const auto button = [this](ControlId id) { return m_view.as<QPushButton>(id); };
     const auto box = [this](ControlId id) { return m_view.as<QLineEdit>(id); };
     forward(button(ControlId::Calculate), &QPushButton::clicked, &Handlers::calculateClicked);
-    forward(button(ControlId::Clear), &QPushButton::clicked, &Handlers::clearClicked);
+    // Clear walks the focus along the chain and back to the first box.
+    connect(button(ControlId::Clear), &QPushButton::clicked, this, [this] {
+        const OneFocusAnnouncement once;
+        m_handlers.clearClicked();
+    });
     forward(button(ControlId::Copy), &QPushButton::clicked, &Handlers::copyClicked);
     forward(box(ControlId::FirstDigit), &QLineEdit::textChanged, &Handlers::firstDigitChanged);
     forward(box(ControlId::SecondDigit), &QLineEdit::textChanged, &Handlers::secondDigitChanged);

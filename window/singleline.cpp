@@ -1,5 +1,7 @@
 #include "window/singleline.h"
 
+#include "window/markruns.h"
+
 #include <algorithm>
 
 namespace window {
@@ -36,6 +38,9 @@ QValidator::State SingleLineValidator::validate(QString &input, int &pos) const
         input = QString::fromUtf16(kept->text.data(), static_cast<qsizetype>(kept->text.size()));
         pos = static_cast<int>(kept->cursor);
     }
+    qsizetype cursor = pos;
+    if (shortenMarkRuns(input, cursor))
+        pos = static_cast<int>(cursor);
     return Acceptable;
 }
 

@@ -23,7 +23,7 @@ struct SingleLineText {
 };
 std::optional<SingleLineText> singleLine(std::u16string_view text, std::size_t cursor);
 
-// Applies singleLine() to a QLineEdit; Qt runs a line edit's validator on
+// Applies singleLine() and shortenMarkRuns() to a QLineEdit; Qt runs a line edit's validator on
 // every change of its text, whatever its source.
 class SingleLineValidator : public QValidator {
   public:
