@@ -89,6 +89,34 @@ QString inChinese(const QString &refusal)
     return {}; // GCOVR_EXCL_LINE: the parser has no other refusals
 }
 
+// The parser names an unknown option without its dashes and value; the
+// refusal quotes it as it was typed: "-bogus", "--bogus".
+QString asTyped(const QString &name, const QStringList &arguments)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        const QString option = argument.section(QLatin1Char('='), 0, 0);
+        qsizetype dashes = 0;
+        while (dashes < option.size() && dashes < 2 && option[dashes] == QLatin1Char('-'))
+            ++dashes;
+        if (dashes > 0 && option.mid(dashes) == name)
+            return option;
+    }
+    return name; // GCOVR_EXCL_LINE: every unknown name comes from an argument
+}
+
+// The parser's own refusal, with the unknown options as typed.
+QString parserRefusal(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return parser.errorText();
+    QStringList typed;
+    for (const QString &name : unknown)
+        typed << asTyped(name, arguments);
+    return QString::fromLatin1(unknown.size() == 1 ? "Unknown option '%1'." : "Unknown options: %1.")
+        .arg(typed.join(QStringLiteral(", ")));
+}
+
 // One line, Chinese first, as the help is.
 CommandLine refusal(const QString &chinese, const QString &english)
 {
@@ -112,8 +140,10 @@ CommandLine parseCommandLine(int argc, char *argv[])
     const QCommandLineOption version = parser.addVersionOption();
     addQtOptions(parser);
 
-    if (!parser.parse(arguments))
-        return refusal(inChinese(parser.errorText()), parser.errorText());
+    if (!parser.parse(arguments)) {
+        const QString english = parserRefusal(parser, arguments);
+        return refusal(inChinese(english), english);
+    }
     if (!parser.positionalArguments().isEmpty()) {
         const QString argument = parser.positionalArguments().constFirst();
         return refusal(QStringLiteral("多余的参数“%1”。").arg(argument),
