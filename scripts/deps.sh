@@ -22,10 +22,10 @@ build=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n)
 runtime=(qt6-qpa-plugins fonts-noto-cjk)
 # qt6-gtk-platformtheme: a dark GNOME desktop; python3-pyatspi, at-spi2-core and
 # dbus-daemon: a screen reader's view over the accessibility bus; python3-yaml:
-# the winget manifest's test.
+# the winget manifest's test; openbox: a window manager, to move between windows.
 test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file lintian qt6-gtk-platformtheme
-    python3-pyatspi at-spi2-core dbus-daemon python3-yaml)
+    python3-pyatspi at-spi2-core dbus-daemon python3-yaml openbox)
 fuzz=(clang "$clang_runtime" libgtest-dev)
 analysis=(clang-tidy clang-format cppcheck gcovr)
 # dpkg-dev: apt-get source unpacks with dpkg-source; imagemagick: screenshots;

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The built app on a real dark desktop, used with the mouse: Qt's gtk3
-# platform theme with Adwaita's dark variant, as on GNOME, in a real X server.
-# The window is light and its 四胆码 caption stands at 3:1 or more, read off
-# a screenshot; a click into a draw box holding the last draw's digit, then 7
-# 8 9, calculates the draw 7 8 9; "4 5 6" pasted with the middle button from
-# the X selection fills the three boxes.
+# platform theme with Adwaita's dark variant, as on GNOME, in a real X server
+# with a window manager (openbox). The window is light and its 四胆码 caption
+# stands at 3:1 or more, read off a screenshot; a click into a draw box
+# holding the last draw's digit, then 7 8 9, calculates the draw 7 8 9; so
+# does the click that comes back from another window into the box that had
+# the focus; "4 5 6" selected elsewhere and pasted with the middle button
+# after a click into a box fills the three boxes; a draw copied with its
+# label is pasted as the draw.
 #
 #   desktop-test.sh APP [ARG...]
 set -euo pipefail
@@ -13,6 +16,8 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
 fail() { echo "desktop-test: FAIL: $*"; exit 1; }
 start_xvfb "$work" || fail "Xvfb did not start"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+within 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null || fail "openbox did not start"
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 
 # The ground's luminance (WCAG 2) at the window's pixel 4,4 must be over 0.5,
@@ -42,7 +47,27 @@ xdotool key --delay 120 Return Return
 within 10 clipboard_is '3456091.3\r\n3456827.3' || fail "a click, then 7 8 9: $(od -c "$work/clipboard")"
 echo "desktop-test: ok: a click into the first box, then 7 8 9, calculated the draw 7 8 9"
 
+# Text1 then 1, which moves the focus to Text2 and selects its 8; another
+# window is looked at; the click back into Text2 selects the 8 again, so 2 3
+# replace the old digits.
+xdotool mousemove --window "$main" 208 40 click 1 type 1
+xmessage -geometry +420+300 elsewhere 2>/dev/null &
+other=$(within 10 xdotool search --onlyvisible --name '^xmessage$') || fail "no other window"
+xdotool windowactivate --sync "$other"
+xdotool mousemove --window "$main" 248 40 click 1 # the middle of Text2
+xdotool type --delay 120 23
+xdotool key --delay 120 Return Return
+within 10 clipboard_is '4590182.3\r\n4590736.3' || fail "back from another window: $(od -c "$work/clipboard")"
+echo "desktop-test: ok: back from another window, a click into the focused box and 2 3 calculated 1 2 3"
+
+# A click selects Text1's digit without taking the X selection: the middle
+# click then pastes what was selected elsewhere.
 printf '4 5 6' | xclip -selection primary -i 2>/dev/null
-xdotool mousemove --window "$main" 248 40 click 2 key --delay 120 Return Return # on Text2
+xdotool mousemove --window "$main" 208 40 click 1 click 2 key --delay 120 Return Return
 within 10 clipboard_is '3645091.3\r\n3645827.3' || fail "4 5 6 pasted: $(od -c "$work/clipboard")"
-echo "desktop-test: ok: 4 5 6 pasted with the middle button filled the three boxes"
+echo "desktop-test: ok: 4 5 6 pasted with the middle button after a click filled the three boxes"
+
+printf '开奖号码：5 8 2' | xclip -selection clipboard -i 2>/dev/null
+xdotool mousemove --window "$main" 208 40 click 1 key --delay 120 ctrl+v Return Return
+within 10 clipboard_is '3690182.3\r\n3690745.3' || fail "开奖号码：5 8 2 pasted: $(od -c "$work/clipboard")"
+echo "desktop-test: ok: a draw copied with its label was pasted as the draw"

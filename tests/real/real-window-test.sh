@@ -181,24 +181,29 @@ xdotool key --delay 80 Tab Tab Tab Return
 answer_message "请输入开奖号码"
 pass "missing input: the message box, closed with Enter"
 
-# A letter: the type mismatch, and no result box is written. From Calculate,
-# five Tabs reach Copy, which then puts the empty two-line text on the clipboard.
+# A letter: the type mismatch, and no result box is written. The focus is back
+# in the first box, from where two Shift+Tabs reach Copy, which then puts the
+# empty two-line text on the clipboard.
 xdotool type --delay 120 a23
 xdotool key Return
 answer_message "类型不匹配：输入的不是数字"
-xdotool key --delay 80 Tab Tab Tab Tab Tab Return
+xdotool key --delay 80 shift+Tab shift+Tab Return
 : >"$work/empty"
 expect_clipboard "$work/empty" "a letter in the draw wrote the two-line text"
 pass "a letter: the type mismatch, and nothing written"
 
-# Back to Clear (Shift+Tab four times from Copy), then the draw 1, 2, 3 and
+# Back to Clear (Shift+Tab four times from Copy), then 1 2 b: after the
+# message the focus is in the third box with the b selected, so 3 replaces it,
 # Enter on Calculate and Enter on Copy.
 xdotool key --delay 80 shift+Tab shift+Tab shift+Tab shift+Tab Return
-xdotool type --delay 120 123
+xdotool type --delay 120 12b
+xdotool key Return
+answer_message "类型不匹配：输入的不是数字"
+xdotool type --delay 120 3
 xdotool key --delay 120 Return Return
 printf '4590182.3\r\n4590736.3' >"$work/expected"
 expect_clipboard "$work/expected" "the clipboard does not hold the combined text"
-pass "Clear, then 1 2 3 Enter Enter put the combined text on the clipboard byte for byte"
+pass "Clear, 1 2 b, then 3 over the b and Enter Enter put the combined text on the clipboard byte for byte"
 
 if [ -n "$screenshot" ]; then
     command -v import >/dev/null || fail "import (ImageMagick) is missing for the screenshot"
@@ -249,7 +254,7 @@ help_lines() {
     [ "$(cat "$work/lines")" = 11 ]
 }
 if [ -n "$box_command" ]; then
-    for row in "--version|0|morvelin" "--bogus|2|未知选项“bogus”。请看 morvelin --help。Unknown option 'bogus'." \
+    for row in "--version|0|morvelin" "--bogus|2|未知选项“--bogus”。请看 morvelin --help。Unknown option '--bogus'." \
         "--help|0|用法：morvelin [选项]" "-platform bogus|1|no Qt platform plugin could be initialized"; do
         IFS='|' read -r argument status text <<<"$row"
         # shellcheck disable=SC2086 # the arguments are split on purpose

@@ -71,6 +71,22 @@ def run():
     keys(0, "1", "2", "3", "Return")
     wait("the focus on 复制", lambda: heard[-1][0] == "复制")
     check("复制 after 1 2 3 Enter", heard[-1], ("复制", BUTTON, "4 5 9 0 1 8 2 点 3，4 5 9 0 7 3 6 点 3"))
+    # 清空 and a pasted draw walk the focus along the boxes; a screen reader
+    # hears only where it ends. A Tab after each is a focus move heard last.
+    keys(0, "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")
+    wait("the focus on 清空", lambda: heard[-1][0] == "清空")
+    start = len(heard)
+    keys(0, "Return", "Tab")
+    wait("the focus on the first set", lambda: heard[-1][0] == "Morvelin一")
+    check("清空 moves the focus", heard[start:-1], [("开奖号码第一位", pyatspi.ROLE_TEXT, "")])
+    check("复制 after 清空", find(BUTTON, "复制").description, "")
+    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="4 5 6", text=True, check=True)
+    keys(0, "shift+Tab")
+    wait("the focus back in the first box", lambda: heard[-1][0] == "开奖号码第一位")
+    start = len(heard)
+    keys(0, "ctrl+v", "Tab")
+    wait("the focus on 清空", lambda: heard[-1][0] == "清空")
+    check("a pasted draw moves the focus", heard[start:-1], [("计算", BUTTON, "")])
 
 
 def main():

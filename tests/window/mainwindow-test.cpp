@@ -458,6 +458,13 @@ void MainWindowTest::pastedDrawIsTypedIntoTheThreeBoxes_data()
     QTest::newRow("menu") << "menu" << text1 << QStringLiteral("４、５、６") << "4;5;6" << calculate;
     QTest::newRow("drop") << "drop" << text1 << "7-8-9" << "7;8;9" << calculate;
     QTest::newRow("sameDraw") << "paste" << text1 << "1 2 3" << "1;2;3" << calculate;
+    QTest::newRow("withItsLabel") << "paste" << text1 << QStringLiteral("开奖号码：5 8 2") << "5;8;2" << calculate;
+    QTest::newRow("afterItsPeriod") << "menu" << text2 << QStringLiteral("2024335期 5 8 2") << "5;8;2" << calculate;
+    QTest::newRow("fullStops") << "shiftInsert" << text1 << "5.8.2" << "5;8;2" << calculate;
+    QTest::newRow("slashes") << "drop" << text1 << "5/8/2" << "5;8;2" << calculate;
+    QTest::newRow("brackets") << "paste" << text1 << "[5,8,2]" << "5;8;2" << calculate;
+    QTest::newRow("closingPunctuation") << "paste" << text1 << QStringLiteral("5，8，2。") << "5;8;2" << calculate;
+    QTest::newRow("drawAndTestDraw") << "paste" << text1 << QStringLiteral("5 8 2 试机号 136") << QStringLiteral("5 8 2 试机号 1361;2;3") << text2;
     QTest::newRow("notADraw") << "paste" << text1 << "4567" << "45671;2;3" << text2;
     QTest::newRow("notADrawByMenu") << "menu" << text1 << "45" << "451;2;3" << text2;
     QTest::newRow("notADrawDropped") << "drop" << text1 << "4,5" << "4,51;2;3" << text2;
@@ -584,19 +591,23 @@ void MainWindowTest::conversionErrorIsReportedAndTheWindowCarriesOn_data()
 {
     QTest::addColumn<QString>("draw");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("box"); // the box it selects, where the next digit goes
     QTest::newRow("letter") << QStringLiteral("a23")
-                            << QStringLiteral("类型不匹配：输入的不是数字");
-    QTest::newRow("fullWidthLetter")
-        << QStringLiteral("２ｘ３") << QStringLiteral("类型不匹配：输入的不是数字");
+                            << QStringLiteral("类型不匹配：输入的不是数字") << "Text1";
+    QTest::newRow("fullWidthLetter") << QStringLiteral("２ｘ３")
+                                     << QStringLiteral("类型不匹配：输入的不是数字") << "Text2";
+    QTest::newRow("letterLast") << QStringLiteral("12b")
+                                << QStringLiteral("类型不匹配：输入的不是数字") << "Text3";
     QTest::newRow("overflow") << QStringLiteral("1") + QString(400, QLatin1Char('9')) +
                                      QStringLiteral("3")
-                              << QStringLiteral("溢出：数值超出范围");
+                              << QStringLiteral("溢出：数值超出范围") << "Text2";
 }
 
 void MainWindowTest::conversionErrorIsReportedAndTheWindowCarriesOn()
 {
     QFETCH(QString, draw);
     QFETCH(QString, message);
+    QFETCH(QString, box);
     if (draw.size() > 3) { // one long middle box
         static_cast<QLineEdit *>(control(ControlId::FirstDigit))->setText(draw.left(1));
         static_cast<QLineEdit *>(control(ControlId::SecondDigit))
@@ -611,10 +622,13 @@ void MainWindowTest::conversionErrorIsReportedAndTheWindowCarriesOn()
     QCOMPARE(seen.title, QStringLiteral("Morvelin"));
     QCOMPARE(seen.buttons, QStringList{QStringLiteral("确定")});
     reactivate();
-    QCOMPARE(focused(), control(ControlId::Calculate));
+    auto *unread = m_window->findChild<QLineEdit *>(box);
+    QCOMPARE(focused(), unread);
     for (const ControlId id : {ControlId::FirstSet, ControlId::SecondSet, ControlId::TwoLineText,
                                ControlId::SharedDigits})
         QVERIFY(boxText(control(id)).isEmpty());
+    type(QStringLiteral("7")); // replaces the text that could not be read
+    QCOMPARE(unread->text(), QStringLiteral("7"));
 
     // The window still works: clear, type a valid draw and calculate.
     control(ControlId::Clear)->setFocus();
@@ -643,6 +657,17 @@ void MainWindowTest::textBoxesHaveNoLengthLimit()
     auto *box = static_cast<QLineEdit *>(control(ControlId::FirstSet));
     box->setText(longText);
     QCOMPARE(box->text().size(), longText.size());
+    // Only a character's marks are held to 30, pasted into either kind of box.
+    const auto accented = [](int count) {
+        return QLatin1Char('a') + QString(count, QChar(0x0301)) + QStringLiteral("b\u0301");
+    };
+    QGuiApplication::clipboard()->setText(accented(40) + QLatin1Char('\n') + accented(31));
+    auto *lines = static_cast<QPlainTextEdit *>(control(ControlId::TwoLineText));
+    lines->setFocus();
+    QTest::keyClick(lines, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(lines->toPlainText(), accented(30) + QLatin1Char('\n') + accented(30));
+    box->setText(accented(30) + accented(45));
+    QCOMPARE(box->text(), accented(30) + accented(30));
 }
 
 void MainWindowTest::singleLineBoxesKeepTheFirstLine_data()
@@ -665,6 +690,9 @@ void MainWindowTest::singleLineBoxesKeepTheFirstLine_data()
     QTest::newRow("breakFirst") << id(ControlId::SecondSet) << "paste" << "" << "\r\n7" << "" << 0;
     QTest::newRow("intoTheMiddle") << id(ControlId::FirstSet) << "paste" << "19" << "2\r\n3" << "129" << 2;
     QTest::newRow("byTheMenu") << id(ControlId::SecondSet) << "menu" << "19" << "2\n3" << "129" << 2;
+    QTest::newRow("marksIntoTheMiddle") << id(ControlId::SecondSet) << "paste" << "19"
+                                        << QString(35, QChar(0x0301)) + QStringLiteral("2\n")
+                                        << QStringLiteral("1") + QString(30, QChar(0x0301)) + QStringLiteral("29") << 32;
     QTest::newRow("tabAndNoBreakSpaceStay") << id(ControlId::FirstDigit) << "paste" << ""
                                             << QStringLiteral("\t7\u00A0") << QStringLiteral("\t7\u00A0") << 3;
     // clang-format on
