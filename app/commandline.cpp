@@ -113,7 +113,8 @@ QString parserRefusal(const QCommandLineParser &parser, const QStringList &argum
     QStringList typed;
     for (const QString &name : unknown)
         typed << asTyped(name, arguments);
-    return QString::fromLatin1(unknown.size() == 1 ? "Unknown option '%1'." : "Unknown options: %1.")
+    return QString::fromLatin1(unknown.size() == 1 ? "Unknown option '%1'."
+                                                   : "Unknown options: %1.")
         .arg(typed.join(QStringLiteral(", ")));
 }
 

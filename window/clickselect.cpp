@@ -26,16 +26,16 @@ bool SelectOnClick::eventFilter(QObject * /*watched*/, QEvent *event)
     }
     case QEvent::MouseButtonPress: {
         const bool left = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-        m_focusedByClick = left && (m_focusedByClick || m_windowActivated ||
-                                    !m_box->window()->isActiveWindow());
+        m_focusedByClick =
+            left && (m_focusedByClick || m_windowActivated || !m_box->window()->isActiveWindow());
         m_windowActivated = false;
         break;
     }
     case QEvent::MouseButtonRelease: {
         if (m_releasing)
             break;
-        const bool select = m_focusedByClick &&
-                            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+        const bool select =
+            m_focusedByClick && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
         m_focusedByClick = false;
         m_windowActivated = false;
         if (!select)

@@ -21,7 +21,8 @@ constexpr std::u16string_view Separators = u",\uFF0C\u3001.\uFF0E\u3002-\uFF0D/\
 
 bool isSeparator(char16_t unit)
 {
-    return Blanks.find(unit) != std::u16string_view::npos || Separators.find(unit) != std::u16string_view::npos;
+    return Blanks.find(unit) != std::u16string_view::npos ||
+           Separators.find(unit) != std::u16string_view::npos;
 }
 
 // A half or full width digit as ASCII; nothing for anything else.
@@ -117,7 +118,8 @@ void Handlers::calculateClicked()
         result = engine::calculate(m_view.text(ControlId::FirstDigit),
                                    m_view.text(ControlId::SecondDigit),
                                    m_view.text(ControlId::ThirdDigit));
-    } catch (const engine::TypeMismatch &error) { // GCOVR_EXCL_BR_LINE: others (out of memory) pass on
+    } catch (
+        const engine::TypeMismatch &error) { // GCOVR_EXCL_BR_LINE: others (out of memory) pass on
         m_view.showMessage(TypeMismatchMessage);
         focusUnreadBox(error);
         return;

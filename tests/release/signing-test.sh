@@ -6,8 +6,12 @@
 # then hold the very same files. Also: every program verifies, the uninstaller
 # the installer writes included; one flipped byte fails; SHA256SUMS.asc
 # verifies and fails for a changed line; a signed release is not signed again;
-# the winget manifest names the signed installer; the signed installer passes
-# the installer test under Wine; and a key file (PKCS#12) signs too.
+# the winget manifest names the signed installer, and installing it under Wine
+# as winget does, for each scope, writes the entry the manifest names; the
+# signed installer passes the installer test under Wine; a key file (PKCS#12)
+# signs too; every digest is SHA-256, Authenticode's and OpenPGP's; a
+# signature whose certificate does not chain to MORVELIN_SIGN_CAFILE is
+# refused, and so is a release whose morvelin.exe the rebuild does not give.
 #
 #   tests/release/signing-test.sh [OUT_DIR]   (default build/reproducible,
 #                                             with the releases 1 and 2)
@@ -23,6 +27,20 @@ passed=0 failed=0
 check() { if "$@"; then echo "ok: $*"; passed=$((passed + 1)); else echo "FAIL: $*"; failed=$((failed + 1)); fi; }
 fails() { ! "$@"; }
 verifies() { osslsigncode verify -CAfile "$work/cert.pem" -in "$1" >/dev/null 2>&1; }
+# The digests of the file and of the signature are SHA-256, and nothing else.
+sha256_only() {
+    local said
+    said=$(osslsigncode verify -CAfile "$work/cert.pem" -in "$1" 2>&1) || return 1
+    [ "$(sed -n 's/^.*Message digest algorithm *: *//p' <<<"$said" | sort | uniq -c | tr -s ' ')" = " 2 SHA256" ]
+}
+gpg_sha256() { # digest algorithm 8 is SHA-256 (RFC 4880)
+    local packets
+    packets=$(gpg --list-packets "$1" 2>/dev/null) || return 1
+    [[ $packets == *"digest algo 8,"* ]]
+}
+refuses() { # WORDS COMMAND...: it fails, saying WORDS
+    ! "${@:2}" >"$work/refusal" 2>&1 && grep -qF "$1" "$work/refusal"
+}
 
 # A self-signed code-signing certificate; its key in a token and in a file.
 openssl req -x509 -newkey rsa:3072 -nodes -keyout key.pem -out cert.pem -days 2 -subj "/CN=Morvelin test" \
@@ -45,6 +63,9 @@ MORVELIN_SIGN_PKCS11_MODULE=$(find /usr/lib -name libsofthsm2.so -print -quit) \
 unzip -p "$signed"/morvelin-*-win64.zip morvelin.exe >morvelin.exe
 check verifies morvelin.exe
 check verifies "$signed/$installer"
+check sha256_only morvelin.exe
+check sha256_only "$signed/$installer"
+check gpg_sha256 "$signed/SHA256SUMS.asc"
 cp "$signed/$installer" flipped.exe
 middle=$(($(stat -c %s flipped.exe) / 2))
 byte=$(od -An -tu1 -j "$middle" -N1 flipped.exe)
@@ -58,16 +79,41 @@ check gpg --verify "$signed/SHA256SUMS.asc" "$signed/SHA256SUMS"
 sed '2y/0123456789abcdef/123456789abcdef0/' "$signed/SHA256SUMS" >SHA256SUMS
 check fails gpg --verify "$signed/SHA256SUMS.asc" SHA256SUMS
 check /usr/bin/python3 "$root/tests/release/winget-test.py" "$signed"
+check "$root/tests/windows/winget-install-test.sh" "$signed"
 
 # The key file path, on one program.
 unzip -p "$out/2"/morvelin-*-win64.zip morvelin.exe >file-signed.exe
 check env MORVELIN_SIGN_PKCS12=key.p12 MORVELIN_SIGN_PASSWORD=test "$root/scripts/sign-pe" file-signed.exe --save p12.pem
 check verifies file-signed.exe
 
+# A signature from a certificate that does not chain to MORVELIN_SIGN_CAFILE.
+openssl req -x509 -newkey rsa:3072 -nodes -keyout other-key.pem -out other.pem -days 2 \
+    -subj "/CN=Someone else" -addext extendedKeyUsage=codeSigning 2>/dev/null
+unzip -p "$out/2"/morvelin-*-win64.zip morvelin.exe >unsigned.exe
+check refuses "verify error" env MORVELIN_SIGN_CAFILE=other.pem "$root/scripts/sign-pe" unsigned.exe \
+    --attach "$signed/signatures/morvelin.exe.pem"
+
+# A release whose zip holds another morvelin.exe than its source builds (one
+# byte changed), its checksum line made to fit.
+cp -r "$out/2" tampered
+/usr/bin/python3 - tampered/morvelin-*-win64.zip <<'PY'
+import sys
+import zipfile
+with zipfile.ZipFile(sys.argv[1]) as old:
+    members = [(info, old.read(info)) for info in old.infolist()]
+with zipfile.ZipFile(sys.argv[1], "w", zipfile.ZIP_DEFLATED) as new:
+    for info, data in members:
+        if info.filename == "morvelin.exe":
+            data = data[:4096] + bytes([data[4096] ^ 1]) + data[4097:]
+        new.writestr(info, data)
+PY
+(cd tampered && sed -i "s/^[0-9a-f]*  \(morvelin-.*-win64.zip\)$/$(sha256sum morvelin-*-win64.zip | cut -d' ' -f1)  \1/" SHA256SUMS)
+check refuses "is not the one in" "$root/scripts/sign" tampered
+
 # Anyone's build with the published signatures attached: the very same files.
 check "$root/scripts/sign" --attach "$signed/signatures" "$out/2"
 check diff -r "$signed" "$out/2"
 
-check "$root/tests/windows/wine-run.sh" "$work/wine" "$root/tests/windows/installer-test.sh" "$signed/$installer"
+check "$root/tests/windows/wine-run.sh" --fresh "$work/wine" "$root/tests/windows/installer-test.sh" "$signed/$installer"
 echo "signing-test: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

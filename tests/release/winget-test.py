@@ -2,7 +2,7 @@
 published schemas for manifest version 1.12.0, as their documentation gives
 them: each file is YAML, has its type's required keys and no unknown one,
 and its values keep to the allowed words, patterns and lengths; the four
-files agree, and the installer's checksum is that of the installer beside it.
+files agree on the package and on the default locale, and the installer's checksum is that of the installer beside it.
 
     python3 winget-test.py DIST
 """
@@ -104,7 +104,7 @@ RULES = {
 }
 
 dist = pathlib.Path(sys.argv[1])
-problems, seen = [], {}
+problems, seen, locales = [], {}, []
 for path in sorted(dist.glob("winget/manifests/m/Morvelin/Morvelin/*/*.yaml")):
     manifest = yaml.safe_load(path.read_text(encoding="utf-8"))
     kind = manifest.get("ManifestType")
@@ -112,10 +112,18 @@ for path in sorted(dist.glob("winget/manifests/m/Morvelin/Morvelin/*/*.yaml")):
     problems += [f"{path.name}{p}" for p in RULES.get(kind, leaf(lambda v: False))(manifest, "")]
     problems += [f"{path.name}: another package or version"
                  for k in ("PackageIdentifier", "PackageVersion") if manifest.get(k) != seen.setdefault(k, manifest.get(k))]
+    locales.append((kind, manifest.get("PackageLocale"), manifest.get("DefaultLocale"), path.name))
     for installer in manifest.get("Installers", []):
         local = dist / installer["InstallerUrl"].rsplit("/", 1)[1]
         if hashlib.sha256(local.read_bytes()).hexdigest() != installer["InstallerSha256"].lower():
             problems.append(f"{path.name}: the checksum is not that of {local.name}")
+# The locales agree: the version file names the default locale's, and each
+# locale file is named for its own.
+default = [d for kind, _, d, _ in locales if kind == "version"]
+problems += [f"{name}: its locale is {locale}, the version file's default {default}"
+             for kind, locale, _, name in locales if kind == "defaultLocale" and [locale] != default]
+problems += [f"{name}: not named for its locale {locale}"
+             for _, locale, _, name in locales if locale and not name.endswith(f".locale.{locale}.yaml")]
 if [seen.get(k) for k in TYPES] != [1, 1, 1, 1]:
     problems.append(f"one file of each type expected, not {seen}")
 for problem in problems:

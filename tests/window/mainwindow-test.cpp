@@ -409,14 +409,19 @@ void MainWindowTest::coloursFollowTheDesktopAndItsContrastSetting()
 void MainWindowTest::clickIntoADrawBoxSelectsItsText_data()
 {
     QTest::addColumn<int>("button");
-    QTest::addColumn<bool>("drag");  // from the box's left edge to its middle
-    QTest::addColumn<bool>("again"); // a second click, at the left edge
+    QTest::addColumn<bool>("drag");   // from the box's left edge to its middle
+    QTest::addColumn<bool>("again");  // a second click, at the left edge
+    QTest::addColumn<bool>("tabbed"); // the Tab key brought the focus in before the click
     QTest::addColumn<QString>("selected");
-    QTest::newRow("click") << int(Qt::LeftButton) << false << false << "12";
-    QTest::newRow("dragMakesItsOwnSelection") << int(Qt::LeftButton) << true << false << "1";
-    QTest::newRow("secondClickPlacesTheCursor") << int(Qt::LeftButton) << false << true << "";
-    QTest::newRow("rightClick") << int(Qt::RightButton) << false << false << "";
-    QTest::newRow("middleClick") << int(Qt::MiddleButton) << false << false << "";
+    QTest::newRow("click") << int(Qt::LeftButton) << false << false << false << "12";
+    QTest::newRow("dragMakesItsOwnSelection")
+        << int(Qt::LeftButton) << true << false << false << "1";
+    QTest::newRow("secondClickPlacesTheCursor")
+        << int(Qt::LeftButton) << false << true << false << "";
+    QTest::newRow("clickAfterTabPlacesTheCursor")
+        << int(Qt::LeftButton) << false << false << true << "";
+    QTest::newRow("rightClick") << int(Qt::RightButton) << false << false << false << "";
+    QTest::newRow("middleClick") << int(Qt::MiddleButton) << false << false << false << "";
 }
 
 // The focus comes into a box holding an old draw's digits by the mouse.
@@ -425,9 +430,12 @@ void MainWindowTest::clickIntoADrawBoxSelectsItsText()
     QFETCH(int, button);
     QFETCH(bool, drag);
     QFETCH(bool, again);
+    QFETCH(bool, tabbed);
     QFETCH(QString, selected);
     auto *box = static_cast<QLineEdit *>(control(ControlId::FirstDigit));
     box->setText(QStringLiteral("12")); // the focus moves on
+    if (tabbed)
+        box->setFocus(Qt::TabFocusReason);
     const QPoint left(3, box->height() / 2);
     const QPoint middle = box->rect().center();
     QTest::mousePress(box, Qt::MouseButton(button), {}, drag ? left : middle);
@@ -592,10 +600,10 @@ void MainWindowTest::conversionErrorIsReportedAndTheWindowCarriesOn_data()
     QTest::addColumn<QString>("draw");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("box"); // the box it selects, where the next digit goes
-    QTest::newRow("letter") << QStringLiteral("a23")
-                            << QStringLiteral("类型不匹配：输入的不是数字") << "Text1";
-    QTest::newRow("fullWidthLetter") << QStringLiteral("２ｘ３")
-                                     << QStringLiteral("类型不匹配：输入的不是数字") << "Text2";
+    QTest::newRow("letter") << QStringLiteral("a23") << QStringLiteral("类型不匹配：输入的不是数字")
+                            << "Text1";
+    QTest::newRow("fullWidthLetter")
+        << QStringLiteral("２ｘ３") << QStringLiteral("类型不匹配：输入的不是数字") << "Text2";
     QTest::newRow("letterLast") << QStringLiteral("12b")
                                 << QStringLiteral("类型不匹配：输入的不是数字") << "Text3";
     QTest::newRow("overflow") << QStringLiteral("1") + QString(400, QLatin1Char('9')) +
