@@ -94,7 +94,7 @@ QString inChinese(const QString &refusal)
 QString asTyped(const QString &name, const QStringList &arguments)
 {
     for (const QString &argument : arguments.mid(1)) {
-        const QString option = argument.section(QLatin1Char('='), 0, 0);
+        QString option = argument.section(QLatin1Char('='), 0, 0);
         qsizetype dashes = 0;
         while (dashes < option.size() && dashes < 2 && option[dashes] == QLatin1Char('-'))
             ++dashes;

@@ -35,7 +35,7 @@ QString megabyteOf(Text text)
     case Text::Digits:
         return megabyte();
     case Text::Letters:
-        return QString(1 << 20, QLatin1Char('a'));
+        return {1 << 20, QLatin1Char('a')};
     case Text::Marks:
         return QLatin1Char('a') + QString((1 << 20) - 1, QChar(0x0301));
     }

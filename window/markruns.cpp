@@ -76,9 +76,10 @@ void ShortMarkRuns::contentsChanged(int position, int added)
     range.setPosition(end, QTextCursor::KeepAnchor);
     const QList<Excess> excess = excessMarks(range.selectedText());
     // From the last, so that the positions before it stay as they are.
-    for (auto run = excess.crbegin(); run != excess.crend(); ++run) {
-        range.setPosition(start + int(run->start));
-        range.setPosition(start + int(run->start + run->length), QTextCursor::KeepAnchor);
+    for (qsizetype i = excess.size() - 1; i >= 0; --i) {
+        const Excess &run = excess[i];
+        range.setPosition(start + int(run.start));
+        range.setPosition(start + int(run.start + run.length), QTextCursor::KeepAnchor);
         range.removeSelectedText();
     }
 }
