@@ -54,6 +54,13 @@ xdotool mousemove --window "$main" 208 40 click 1 type 1
 xmessage -geometry +420+300 elsewhere 2>/dev/null &
 other=$(within 10 xdotool search --onlyvisible --name '^xmessage$') || fail "no other window"
 xdotool windowactivate --sync "$other"
+# A person stays there a second or so: Qt takes the focus leaving its window for a
+# deactivation only after 100 ms without it coming back. The app's answer to a
+# clipboard request (it owns the clipboard since Copy) shows that its event
+# loop ran after that.
+away=$SECONDS
+saw_it_go() { [ $((SECONDS - away)) -ge 2 ] && xclip -o -selection clipboard >/dev/null 2>&1; }
+within 10 saw_it_go || fail "the app did not answer while another window was active"
 xdotool mousemove --window "$main" 248 40 click 1 # the middle of Text2
 xdotool type --delay 120 23
 xdotool key --delay 120 Return Return
