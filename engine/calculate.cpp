@@ -100,7 +100,7 @@ CalculationResult calculate(std::u16string_view text1, std::u16string_view text2
         // The error names the text it comes from and goes on to the caller.
         try {
             codes[i] = pairCoded(trimmed[i]);
-        } catch (ConversionError &error) {
+        } catch (ConversionError &error) { // GCOVR_EXCL_BR_LINE: others (out of memory) pass on
             error.setText(i);
             throw;
         }

@@ -118,8 +118,7 @@ void Handlers::calculateClicked()
         result = engine::calculate(m_view.text(ControlId::FirstDigit),
                                    m_view.text(ControlId::SecondDigit),
                                    m_view.text(ControlId::ThirdDigit));
-    } catch (
-        const engine::TypeMismatch &error) { // GCOVR_EXCL_BR_LINE: others (out of memory) pass on
+    } catch (const engine::TypeMismatch &error) { // GCOVR_EXCL_BR_LINE: others pass on
         m_view.showMessage(TypeMismatchMessage);
         focusUnreadBox(error);
         return;

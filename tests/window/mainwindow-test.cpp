@@ -676,6 +676,9 @@ void MainWindowTest::textBoxesHaveNoLengthLimit()
     QCOMPARE(lines->toPlainText(), accented(30) + QLatin1Char('\n') + accented(30));
     box->setText(accented(30) + accented(45));
     QCOMPARE(box->text(), accented(30) + accented(30));
+    const QString stem = QStringLiteral("\U0001D165"); // a mark of two UTF-16 units
+    box->setText(QLatin1Char('a') + stem.repeated(31) + QStringLiteral("\u200D").repeated(31));
+    QCOMPARE(box->text(), QLatin1Char('a') + stem.repeated(30));
 }
 
 void MainWindowTest::singleLineBoxesKeepTheFirstLine_data()
