@@ -39,7 +39,11 @@ gpg_sha256() { # digest algorithm 8 is SHA-256 (RFC 4880)
     [[ $packets == *"digest algo 8,"* ]]
 }
 refuses() { # WORDS COMMAND...: it fails, saying WORDS
-    ! "${@:2}" >"$work/refusal" 2>&1 && grep -qF "$1" "$work/refusal"
+    local status=0
+    "${@:2}" >"$work/refusal" 2>&1 || status=$?
+    [ "$status" != 0 ] && grep -qF "$1" "$work/refusal" && return 0
+    echo "status $status, said:"; cat "$work/refusal"
+    return 1
 }
 
 # A self-signed code-signing certificate; its key in a token and in a file.
@@ -90,7 +94,7 @@ check verifies file-signed.exe
 openssl req -x509 -newkey rsa:3072 -nodes -keyout other-key.pem -out other.pem -days 2 \
     -subj "/CN=Someone else" -addext extendedKeyUsage=codeSigning 2>/dev/null
 unzip -p "$out/2"/morvelin-*-win64.zip morvelin.exe >unsigned.exe
-check refuses "verify error" env MORVELIN_SIGN_CAFILE=other.pem "$root/scripts/sign-pe" unsigned.exe \
+check refuses "do not chain to other.pem" env MORVELIN_SIGN_CAFILE=other.pem "$root/scripts/sign-pe" unsigned.exe \
     --attach "$signed/signatures/morvelin.exe.pem"
 
 # A release whose zip holds another morvelin.exe than its source builds (one
