@@ -65,9 +65,12 @@ std::optional<std::u16string> pastedDraw(std::u16string_view text)
         }
         std::u16string run; // its first three digits
         std::size_t length = 0;
-        for (; i < text.size() && asciiDigit(text[i]); ++i, ++length) {
+        for (; i < text.size(); ++i, ++length) {
+            const std::optional<char16_t> digit = asciiDigit(text[i]);
+            if (!digit)
+                break;
             if (length < 3)
-                run += *asciiDigit(text[i]);
+                run += *digit;
         }
         if (length == 3)
             found(run);
