@@ -38,12 +38,8 @@ gpg_sha256() { # digest algorithm 8 is SHA-256 (RFC 4880)
     packets=$(gpg --list-packets "$1" 2>/dev/null) || return 1
     [[ $packets == *"digest algo 8,"* ]]
 }
-refuses() { # WORDS COMMAND...: it fails, saying WORDS
-    local status=0
-    "${@:2}" >"$work/refusal" 2>&1 || status=$?
-    [ "$status" != 0 ] && grep -qF "$1" "$work/refusal" && return 0
-    echo "status $status, said:"; cat "$work/refusal"
-    return 1
+refuses() { # WORDS COMMAND...: it fails, saying WORDS; otherwise shows what it said
+    ! "${@:2}" >"$work/refusal" 2>&1 && grep -qF "$1" "$work/refusal" || { cat "$work/refusal"; return 1; }
 }
 
 # A self-signed code-signing certificate; its key in a token and in a file.
