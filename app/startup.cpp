@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFont>
 #include <QIcon>
+#include <QStyleHints>
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
@@ -197,8 +198,15 @@ window::ColourScheme setUpColours(bool highContrast)
 {
     const window::ColourScheme colours =
         window::colourScheme(highContrast, QApplication::palette());
-    if (colours == window::ColourScheme::Light)
+    if (colours == window::ColourScheme::Light) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // What the platform draws from the desktop's scheme rather than the
+        // palette (the Windows 11 style's fills and frames, a dark title
+        // bar) turns light with the window.
+        QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
+#endif
         QApplication::setPalette(window::lightPalette());
+    }
     return colours;
 }
 

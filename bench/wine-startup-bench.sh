@@ -2,8 +2,8 @@
 # Start-up of morvelin.exe under Wine against two floors: Qt's own on Wine,
 # the text floor (startup-floor.cpp: a window of Chinese labels in the
 # layout's faces, on the same static Qt, from the Windows build), and Wine's
-# own, a plain Win32 window (win32-floor.cpp, built here with the same cross
-# compiler). In a private Xvfb and Wine prefix, the three start in turn, warm
+# own, a plain Win32 window (win32-floor.cpp, from the same build). In a
+# private Xvfb and Wine prefix, the three start in turn, warm
 # (files cached); startup-probe times each to the map and to the end of the
 # first paint and prints the medians and their ratios. Twice: each start in a
 # Wine session of its own, as when no other Windows program runs (the
@@ -17,6 +17,7 @@ set -euo pipefail
 bench=$(cd "$(dirname "$0")" && pwd)
 exe=$(realpath "${1:-build/windows/app/morvelin.exe}")
 qt_floor=$(realpath "$(dirname "$exe")/../bench/startup-text-floor.exe")
+win32_floor=$(realpath "$(dirname "$exe")/../bench/win32-floor.exe")
 runs=${2:-15}
 probe=$(realpath "${3:-build/dev}/bench/startup-probe")
 
@@ -26,11 +27,10 @@ xvfb_pid=
 trap 'rm -rf "$work"' EXIT
 . "$bench/../tests/windows/wine-env.sh" "$work/prefix"
 trap 'wineserver -k || true; [ -n "$xvfb_pid" ] && kill "$xvfb_pid"; rm -rf "$work"' EXIT
-x86_64-w64-mingw32-g++-posix -O2 -mwindows -static -s "$bench/win32-floor.cpp" -o "$work/win32-floor.exe"
 start_xvfb "$work" 1024x768x24
 
 # startup-probe starts a program without arguments: one small launcher each.
-for program in "$exe" "$qt_floor" "$work/win32-floor.exe"; do
+for program in "$exe" "$qt_floor" "$win32_floor"; do
     launcher=$work/$(basename "$program" .exe)
     printf '#!/bin/sh\nexec wine "%s"\n' "$program" >"$launcher"
     chmod +x "$launcher"

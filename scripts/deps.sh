@@ -6,14 +6,21 @@
 #   scripts/deps.sh run     build and run the app
 #   scripts/deps.sh test    everything the tests, benchmarks and checks need
 #   scripts/deps.sh fuzz    the fuzzer build alone
-#   scripts/deps.sh windows the Windows cross build, its packages and Wine
+#   scripts/deps.sh windows what the Windows build and its tests need here: Wine
+#                           and the test tools, and the build's own packages
+#                           (Debian 13) or debootstrap for its root (Debian 12)
+#   scripts/deps.sh windows-build  the Windows build's packages, in the Debian 13
+#                           userland it runs in (scripts/debian13)
+#   scripts/deps.sh GROUP --list   prints the group's packages, installs nothing
 set -euo pipefail
 
 # The fuzzer links the clang runtime of the release's own clang.
 . /etc/os-release
+# The Windows build runs in a Debian 13 userland: this machine on Debian 13, a
+# root made with debootstrap on Debian 12.
 case ${VERSION_CODENAME:-} in
-bookworm) clang_runtime=libclang-rt-14-dev ;;
-trixie) clang_runtime=libclang-rt-19-dev ;;
+bookworm) clang_runtime=libclang-rt-14-dev windows_userland=debootstrap ;;
+trixie) clang_runtime=libclang-rt-19-dev windows_userland=windows-build ;;
 *) echo "deps.sh: Debian 12 (bookworm) or 13 (trixie) expected, not ${PRETTY_NAME:-this system}" >&2; exit 1 ;;
 esac
 
@@ -28,12 +35,18 @@ test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool 
     python3-pyatspi at-spi2-core dbus-daemon python3-yaml openbox)
 fuzz=(clang "$clang_runtime" libgtest-dev)
 analysis=(clang-tidy clang-format cppcheck gcovr)
-# dpkg-dev: apt-get source unpacks with dpkg-source; imagemagick: screenshots;
-# tesseract: reads a menu's words off the screen.
-# osslsigncode, gpg and the PKCS#11 engine: scripts/sign; softhsm2: a token for its test.
-windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis dpkg-dev
-    xvfb xdotool xclip x11-utils imagemagick fonts-noto-cjk perl git
-    tesseract-ocr tesseract-ocr-chi-sim osslsigncode gpg gpg-agent libengine-pkcs11-openssl
+# The Windows build: the cross compilers, the host's Qt tools and translations
+# of the same Qt version as the Windows Qt, NSIS; dpkg-dev: apt-get source
+# unpacks the Qt source with dpkg-source.
+# scripts/sign rebuilds and signs there too: osslsigncode, gpg, the PKCS#11
+# engine, softhsm2 (the signing test's token), unzip.
+windows_build=("${build[@]}" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis dpkg-dev
+    osslsigncode gpg gpg-agent libengine-pkcs11-openssl softhsm2 unzip)
+# imagemagick: screenshots; tesseract: reads a menu's words off the screen;
+# binutils-mingw-w64: reads the exe's imports; osslsigncode, gpg and the PKCS#11
+# engine: scripts/sign; softhsm2: a token for its test.
+windows=(wine wine64 binutils-mingw-w64-x86-64 xvfb xdotool xclip x11-utils imagemagick fonts-noto-cjk
+    perl git tesseract-ocr tesseract-ocr-chi-sim osslsigncode gpg gpg-agent libengine-pkcs11-openssl
     softhsm2 unzip)
 
 case ${1:-} in
@@ -41,8 +54,18 @@ run) wanted=("${build[@]}" "${runtime[@]}") ;;
 test) wanted=("${build[@]}" "${runtime[@]}" "${test[@]}" "${fuzz[@]}" "${analysis[@]}") ;;
 fuzz) wanted=(cmake ninja-build "${fuzz[@]}") ;;
 windows) wanted=("${build[@]}" "${windows[@]}") ;;
-*) echo "usage: $0 run|test|fuzz|windows" >&2; exit 2 ;;
+windows-build) wanted=("${windows_build[@]}") ;;
+*) echo "usage: $0 run|test|fuzz|windows|windows-build [--list]" >&2; exit 2 ;;
 esac
+if [ "$1" = windows ] && [ "$windows_userland" = debootstrap ]; then
+    wanted+=(debootstrap)
+elif [ "$1" = windows ]; then
+    wanted+=("${windows_build[@]}")
+fi
+if [ "${2:-}" = --list ]; then
+    printf '%s\n' "${wanted[@]}"
+    exit 0
+fi
 
 missing=()
 for package in "${wanted[@]}"; do

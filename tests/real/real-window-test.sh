@@ -23,6 +23,8 @@
 #                           WORD (read with OCR)
 #     --box-command CMD     CMD ARG starts the app where it shows its command line's
 #                           answers in a message box (Windows without a console)
+#     --ground R,G,B        the colour the window and its message boxes are painted in
+#                           (read 4 px in from their bottom left corner)
 #
 # Xvfb has no window manager, so nothing gives a window the keyboard focus:
 # the test does the window manager's part with `xdotool windowfocus`.
@@ -41,6 +43,7 @@ size_hints=true
 scale=1
 menu_word=
 box_command=
+ground=
 while [ $# -gt 0 ]; do
     case $1 in
     --read-clipboard) read_clipboard=$2; shift 2 ;;
@@ -55,6 +58,7 @@ while [ $# -gt 0 ]; do
     --dpi) scale=$(awk -v dpi="$2" 'BEGIN { print dpi / 96 }'); shift 2 ;;
     --menu-word) menu_word=$2; shift 2 ;;
     --box-command) box_command=$2; shift 2 ;;
+    --ground) ground=$2; shift 2 ;;
     --) shift; break ;;
     *) break ;;
     esac
@@ -115,6 +119,20 @@ has_icon() { # [WINDOW]
     [[ $icon == *"Icon ($icon_size x $icon_size)"* ]]
 }
 
+# The colour of WINDOW's pixel 4,4 from its bottom left corner (a Windows
+# message box is white above its buttons' row): R,G,B.
+pixel() {
+    import -window "$1" -gravity SouthWest -crop 1x1+4+4 -depth 8 txt:- |
+        sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+has_ground() { [ -z "$ground" ] || [ "$(pixel "$1")" = "$ground" ]; }
+# The 计算 button is drawn: left of its caption, its frame or face stands out
+# from the ground by more than 4 levels (the Windows 11 style's are subtle).
+button_drawn() {
+    [ -z "$ground" ] || import -window "$main" -crop "$(scaled 30)x1+$(scaled 50)+$(scaled 96)" -depth 8 txt:- |
+        awk -F'[ ,:()]+' -v g="${ground%%,*}" 'NR > 1 { d = $3 - g; if (d * d > 16) seen = 1 } END { exit !seen }'
+}
+
 # Reads the clipboard into $work/clipboard.
 read_clipboard() { $read_clipboard >"$work/clipboard" 2>/dev/null || true; }
 clipboard_is() { read_clipboard && cmp -s "$work/clipboard" "$1"; }
@@ -132,6 +150,7 @@ answer_message() { # TEXT [THE WINDOW TO FOCUS AFTER]
     local box
     box=$(wait_window "$main") || fail "no message box for: $1"
     message_box_is_fixed "$box"
+    has_ground "$box" || fail "the message box for $1 is painted $(pixel "$box"), not $ground"
     focus "$box"
     if $message_copy; then
         xdotool key ctrl+c
@@ -172,6 +191,8 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 awk -v w="$WIDTH" -v h="$HEIGHT" -v s="$scale" \
     'BEGIN { d = w - 369 * s; e = h - 340 * s; exit !(d * d <= 4 && e * e <= 4) }' ||
     fail "the window is ${WIDTH}x$HEIGHT at scale $scale"
+within 10 has_ground "$main" || fail "the window is painted $(pixel "$main"), not $ground"
+button_drawn || fail "the 计算 button does not stand out from the ground"
 pass "window mapped with its class, icon and size"
 
 # Calculate with empty boxes: Tab from Text1 reaches Calculate third; closing
@@ -211,6 +232,30 @@ if [ -n "$screenshot" ]; then
     import -window "$main" +set date:create +set date:modify \
         -define png:exclude-chunks=date,time "$screenshot"
 fi
+
+# The rows a person meets most, each ending in Calculate and Copy: a click
+# into the filled first box selects its digit, so 7 8 9 replace the draw; a
+# draw copied with its label and pasted with Ctrl+V; a letter with a million
+# combining marks pasted into the two-line box, after which the window still
+# answers at once.
+marks=$(head -c $((1 << 20)) /dev/zero | tr '\0' '\1' | sed 's/\x01/\xcc\x81/g')
+for row in "|text1 789|3456091.3\r\n3456827.3" "开奖号码：5 8 2|text1 ctrl+v|3690182.3\r\n3690745.3" \
+    "a$marks|text6 ctrl+v text1 123|4590182.3\r\n4590736.3"; do
+    IFS='|' read -r pasted keys expected <<<"$row"
+    [ -z "$pasted" ] || printf '%s' "$pasted" | xclip -selection clipboard -i
+    for key in $keys; do
+        case $key in
+        text1) xdotool mousemove --window "$main" "$(scaled 208)" "$(scaled 40)" click 1 ;;
+        text6) xdotool mousemove --window "$main" "$(scaled 232)" "$(scaled 296)" click 1 ;;
+        ctrl+v) xdotool key ctrl+v ;;
+        *) xdotool type --delay 120 "$key" ;;
+        esac
+    done
+    xdotool key --delay 120 Return Return
+    printf "$expected" >"$work/expected"
+    expect_clipboard "$work/expected" "after pasting \"${pasted:0:8}\", then $keys"
+done
+pass "a click into a filled box, a labelled draw pasted, a pasted run of marks"
 
 # Qt's own texts, such as a text box's menu, in Chinese: a right click on the
 # first set's box, the menu read off the screen.

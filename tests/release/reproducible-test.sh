@@ -9,6 +9,8 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 out=${1:-$root/build/reproducible}
 rm -rf "$out"
 mkdir -p "$out/home-1" "$out/home-2"
+# The two home folders share the machine's cache (the Windows Qt, the Debian 13 root).
+export XDG_CACHE_HOME=${XDG_CACHE_HOME:-$HOME/.cache}
 MORVELIN_WINDOWS_QT=${MORVELIN_WINDOWS_QT:-$("$root/scripts/windows-qt")}
 export MORVELIN_WINDOWS_QT
 (umask 002 && TZ=Asia/Shanghai HOME=$out/home-1 "$root/scripts/release" --worktree "$out/1")

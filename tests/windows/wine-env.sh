@@ -3,7 +3,9 @@
 # Makes the prefix on first use and maps 宋体 and 黑体 to the Noto CJK faces
 # (a Chinese Windows has them as SimSun and SimHei; a fresh Wine has neither).
 # MORVELIN_WINE_DPI sets the prefix's screen density, Windows' LogPixels
-# (96 = 100 %, 120 = 125 %, 144 = 150 %).
+# (96 = 100 %, 120 = 125 %, 144 = 150 %); MORVELIN_WINE_BUILD the Windows
+# build it reports (by default 19045, Windows 10 22H2; 22631: Windows 11);
+# MORVELIN_WINE_DARK=1 turns Windows' dark mode on for apps.
 #
 #   . wine-env.sh PREFIX
 export WINEPREFIX=$1 WINEARCH=win64 WINEDEBUG=-all
@@ -16,6 +18,18 @@ if [ ! -f "$WINEPREFIX/.morvelin-ready" ]; then
     wine reg add "$replacements" /v 黑体 /t REG_SZ /d "Noto Sans CJK SC" /f >/dev/null
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
         /d "${MORVELIN_WINE_DPI:-96}" /f >/dev/null
+    # Without a Version of its own, Wine reports the version the registry names
+    # (a new prefix of Wine 8 names 6.1, Windows 7; Wine 10 reads the numbers).
+    version='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
+    wine reg add "$version" /v CurrentVersion /t REG_SZ /d 10.0 /f >/dev/null
+    wine reg add "$version" /v CurrentMajorVersionNumber /t REG_DWORD /d 10 /f >/dev/null
+    wine reg add "$version" /v CurrentMinorVersionNumber /t REG_DWORD /d 0 /f >/dev/null
+    for name in CurrentBuild CurrentBuildNumber; do
+        wine reg add "$version" /v $name /t REG_SZ /d "${MORVELIN_WINE_BUILD:-19045}" /f >/dev/null
+    done
+    [ "${MORVELIN_WINE_DARK:-0}" = 0 ] || wine reg add \
+        'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+        /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null
     wineserver -w
     touch "$WINEPREFIX/.morvelin-ready"
 fi
