@@ -20,12 +20,14 @@ if [ ! -f "$WINEPREFIX/.morvelin-ready" ]; then
         /d "${MORVELIN_WINE_DPI:-96}" /f >/dev/null
     # Without a Version of its own, Wine reports the version the registry names
     # (a new prefix of Wine 8 names 6.1, Windows 7; Wine 10 reads the numbers).
-    version='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
-    wine reg add "$version" /v CurrentVersion /t REG_SZ /d 10.0 /f >/dev/null
-    wine reg add "$version" /v CurrentMajorVersionNumber /t REG_DWORD /d 10 /f >/dev/null
-    wine reg add "$version" /v CurrentMinorVersionNumber /t REG_DWORD /d 0 /f >/dev/null
-    for name in CurrentBuild CurrentBuildNumber; do
-        wine reg add "$version" /v $name /t REG_SZ /d "${MORVELIN_WINE_BUILD:-19045}" /f >/dev/null
+    # (Sourced, always with the prefix as its argument: the positional
+    # parameters it sets are the caller's again afterwards.)
+    for wine_env_value in 'CurrentVersion REG_SZ 10.0' 'CurrentMajorVersionNumber REG_DWORD 10' \
+        'CurrentMinorVersionNumber REG_DWORD 0' "CurrentBuild REG_SZ ${MORVELIN_WINE_BUILD:-19045}" \
+        "CurrentBuildNumber REG_SZ ${MORVELIN_WINE_BUILD:-19045}"; do
+        # shellcheck disable=SC2086 # name, type and data
+        set -- $wine_env_value
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion' /v "$1" /t "$2" /d "$3" /f >/dev/null
     done
     [ "${MORVELIN_WINE_DARK:-0}" = 0 ] || wine reg add \
         'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
