@@ -20,15 +20,16 @@ if [ ! -f "$WINEPREFIX/.morvelin-ready" ]; then
         /d "${MORVELIN_WINE_DPI:-96}" /f >/dev/null
     # Without a Version of its own, Wine reports the version the registry names
     # (a new prefix of Wine 8 names 6.1, Windows 7; Wine 10 reads the numbers).
-    # (Sourced, always with the prefix as its argument: the positional
-    # parameters it sets are the caller's again afterwards.)
-    for wine_env_value in 'CurrentVersion REG_SZ 10.0' 'CurrentMajorVersionNumber REG_DWORD 10' \
-        'CurrentMinorVersionNumber REG_DWORD 0' "CurrentBuild REG_SZ ${MORVELIN_WINE_BUILD:-19045}" \
-        "CurrentBuildNumber REG_SZ ${MORVELIN_WINE_BUILD:-19045}"; do
-        # shellcheck disable=SC2086 # name, type and data
-        set -- $wine_env_value
-        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion' /v "$1" /t "$2" /d "$3" /f >/dev/null
-    done
+    while read -r wine_env_name wine_env_type wine_env_data; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion' \
+            /v "$wine_env_name" /t "$wine_env_type" /d "$wine_env_data" /f >/dev/null
+    done <<VERSION
+CurrentVersion REG_SZ 10.0
+CurrentMajorVersionNumber REG_DWORD 10
+CurrentMinorVersionNumber REG_DWORD 0
+CurrentBuild REG_SZ ${MORVELIN_WINE_BUILD:-19045}
+CurrentBuildNumber REG_SZ ${MORVELIN_WINE_BUILD:-19045}
+VERSION
     [ "${MORVELIN_WINE_DARK:-0}" = 0 ] || wine reg add \
         'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
         /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null
