@@ -1,6 +1,7 @@
 #include "window/mainwindow.h"
 
 #include "window/clickselect.h"
+#include "window/composition.h"
 #include "window/focusannouncement.h"
 #include "window/markruns.h"
 #include "window/pastefilter.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace window {
 
@@ -128,10 +130,14 @@ MainWindow::MainWindow(ColourScheme colours, QWidget *parent)
 
 void MainWindow::connectDrawBoxes()
 {
-    for (const ControlId id :
-         {ControlId::FirstDigit, ControlId::SecondDigit, ControlId::ThirdDigit}) {
+    const std::pair<ControlId, void (Handlers::*)()> boxes[] = {
+        {ControlId::FirstDigit, &Handlers::firstDigitChanged},
+        {ControlId::SecondDigit, &Handlers::secondDigitChanged},
+        {ControlId::ThirdDigit, &Handlers::thirdDigitChanged}};
+    for (const auto &[id, changed] : boxes) {
         auto *box = m_view.as<QLineEdit>(id);
         new SelectOnClick(box);
+        new ComposedChanges(box, [this, changed = changed] { (m_handlers.*changed)(); });
         new PasteFilter(box, [this](const QString &text) {
             const OneFocusAnnouncement once; // the draw walks the focus along the boxes
             return m_handlers.textPasted(text.toStdU16String());
@@ -145,7 +151,6 @@ void MainWindow::connectHandlers()
         connect(sender, signal, this, [this, handler] { (m_handlers.*handler)(); });
     };
     const auto button = [this](ControlId id) { return m_view.as<QPushButton>(id); };
-    const auto box = [this](ControlId id) { return m_view.as<QLineEdit>(id); };
     forward(button(ControlId::Calculate), &QPushButton::clicked, &Handlers::calculateClicked);
     // Clear walks the focus along the chain and back to the first box.
     connect(button(ControlId::Clear), &QPushButton::clicked, this, [this] {
@@ -153,9 +158,6 @@ void MainWindow::connectHandlers()
         m_handlers.clearClicked();
     });
     forward(button(ControlId::Copy), &QPushButton::clicked, &Handlers::copyClicked);
-    forward(box(ControlId::FirstDigit), &QLineEdit::textChanged, &Handlers::firstDigitChanged);
-    forward(box(ControlId::SecondDigit), &QLineEdit::textChanged, &Handlers::secondDigitChanged);
-    forward(box(ControlId::ThirdDigit), &QLineEdit::textChanged, &Handlers::thirdDigitChanged);
     forward(m_view.as<QPlainTextEdit>(ControlId::TwoLineText), &QPlainTextEdit::textChanged,
             &Handlers::twoLineTextChanged);
     connectDrawBoxes();

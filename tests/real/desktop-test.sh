@@ -7,9 +7,12 @@
 # does the click that comes back from another window into the box that had
 # the focus; "4 5 6" selected elsewhere and pasted with the middle button
 # after a click into a box fills the three boxes; a draw copied with its
-# label is pasted as the draw.
+# label is pasted as the draw. A Chinese input method is on throughout
+# (fcitx5 with pinyin, as on most Chinese desktops): digits go through it
+# uncomposed, and w u Space over a selected digit composes and commits a
+# character in that box before the focus moves on.
 #
-#   desktop-test.sh APP [ARG...]
+#   desktop-test.sh APP [ARG...]     (on a D-Bus session of its own)
 set -euo pipefail
 . "$(dirname "$0")/../helpers.sh"
 work=$(mktemp -d)
@@ -19,6 +22,18 @@ start_xvfb "$work" || fail "Xvfb did not start"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 within 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null || fail "openbox did not start"
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_IM_MODULE=fcitx
+mkdir -p "$XDG_CONFIG_HOME/fcitx5"
+printf '[Behavior]\nActiveByDefault=True\n' >"$XDG_CONFIG_HOME/fcitx5/config"
+printf '%s\n' '[Groups/0]' Name=Default 'Default Layout=us' DefaultIM=pinyin '[Groups/0/Items/0]' \
+    Name=keyboard-us '[Groups/0/Items/1]' Name=pinyin '[GroupOrder]' 0=Default >"$XDG_CONFIG_HOME/fcitx5/profile"
+fcitx5 >"$work/fcitx5.log" 2>&1 &
+fcitx5_up() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.fcitx.Fcitx5 >"$work/owner" 2>/dev/null &&
+        [[ $(cat "$work/owner") == *true* ]]
+}
+within 10 fcitx5_up || { cat "$work/fcitx5.log"; fail "fcitx5 did not start"; }
 
 # The ground's luminance (WCAG 2) at the window's pixel 4,4 must be over 0.5,
 # and the caption's most distinct pixel (Label4 is 81 x 25 px at 80,232)
@@ -78,3 +93,14 @@ printf '开奖号码：5 8 2' | xclip -selection clipboard -i 2>/dev/null
 xdotool mousemove --window "$main" 208 40 click 1 key --delay 120 ctrl+v Return Return
 within 10 clipboard_is '3690182.3\r\n3690745.3' || fail "开奖号码：5 8 2 pasted: $(od -c "$work/clipboard")"
 echo "desktop-test: ok: a draw copied with its label was pasted as the draw"
+
+# Pinyin over Text1's selected 5: w u compose in Text1 and Space commits the
+# first candidate there; the focus then moves on, so 3 4 fill Text2 and Text3.
+# Shift+Tab from Calculate back to Text1 selects what it holds, to be copied.
+xdotool mousemove --window "$main" 208 40 click 1 type --delay 120 wu
+xdotool key --delay 120 space 3 4 shift+Tab shift+Tab shift+Tab ctrl+c
+# One character of three bytes in UTF-8: a Chinese character, not a letter.
+one_hanzi() { xclip -o -selection clipboard >"$work/clipboard" 2>/dev/null && [[ $(cat "$work/clipboard") =~ ^.$ ]] &&
+    [ "$(wc -c <"$work/clipboard")" -eq 3 ]; }
+within 10 one_hanzi || fail "pinyin w u Space over Text1's digit left in it: $(od -c "$work/clipboard")"
+echo "desktop-test: ok: pinyin composed over the first box's digit committed $(cat "$work/clipboard") there"

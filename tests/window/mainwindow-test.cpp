@@ -86,8 +86,8 @@ class MainWindowTest : public QObject {
     void coloursFollowTheDesktopAndItsContrastSetting();
     void clickIntoADrawBoxSelectsItsText_data();
     void clickIntoADrawBoxSelectsItsText();
-    void pastedDrawIsTypedIntoTheThreeBoxes_data();
-    void pastedDrawIsTypedIntoTheThreeBoxes();
+    void pastedOrComposedTextFillsTheDrawBoxes_data();
+    void pastedOrComposedTextFillsTheDrawBoxes();
     void enterOrSpaceOnAFocusedButtonPressesIt_data();
     void enterOrSpaceOnAFocusedButtonPressesIt();
     void enterInATextBoxPressesNothing();
@@ -123,7 +123,8 @@ class MainWindowTest : public QObject {
     // Runs action, answering the message box it opens; returns what it showed.
     SeenMessage answerMessage(const std::function<void()> &action);
     // Brings text into the line edit: "paste" (Ctrl+V), "shiftInsert",
-    // "menu" (the context menu's 粘贴), "drop", "inputMethod" or "set" (code).
+    // "menu" (the context menu's 粘贴), "drop", "inputMethod", "composition"
+    // (an input method's, over the selected text) or "set" (code).
     void deliver(QLineEdit *line, const QString &how, const QString &text);
 
     std::unique_ptr<window::MainWindow> m_window;
@@ -447,7 +448,7 @@ void MainWindowTest::clickIntoADrawBoxSelectsItsText()
     QCOMPARE(box->selectedText(), selected);
 }
 
-void MainWindowTest::pastedDrawIsTypedIntoTheThreeBoxes_data()
+void MainWindowTest::pastedOrComposedTextFillsTheDrawBoxes_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("box");
@@ -466,6 +467,9 @@ void MainWindowTest::pastedDrawIsTypedIntoTheThreeBoxes_data()
     QTest::newRow("menu") << "menu" << text1 << QStringLiteral("４、５、６") << "4;5;6" << calculate;
     QTest::newRow("drop") << "drop" << text1 << "7-8-9" << "7;8;9" << calculate;
     QTest::newRow("sameDraw") << "paste" << text1 << "1 2 3" << "1;2;3" << calculate;
+    QTest::newRow("pinyinOverTheDigit") << "composition" << text1 << QStringLiteral("w|wu|五") << QStringLiteral("五;2;3") << text2;
+    QTest::newRow("pinyinCancelled") << "composition" << text2 << "w|wu|" << "1;;3" << id(ControlId::ThirdDigit);
+    QTest::newRow("digitWithTheInputMethodOn") << "composition" << text1 << "7" << "7;2;3" << text2;
     QTest::newRow("withItsLabel") << "paste" << text1 << QStringLiteral("开奖号码：5 8 2") << "5;8;2" << calculate;
     QTest::newRow("afterItsPeriod") << "menu" << text2 << QStringLiteral("2024335期 5 8 2") << "5;8;2" << calculate;
     QTest::newRow("fullStops") << "shiftInsert" << text1 << "5.8.2" << "5;8;2" << calculate;
@@ -479,7 +483,7 @@ void MainWindowTest::pastedDrawIsTypedIntoTheThreeBoxes_data()
     // clang-format on
 }
 
-void MainWindowTest::pastedDrawIsTypedIntoTheThreeBoxes()
+void MainWindowTest::pastedOrComposedTextFillsTheDrawBoxes()
 {
     QFETCH(QString, how);
     QFETCH(int, box);
@@ -749,6 +753,16 @@ void MainWindowTest::deliver(QLineEdit *line, const QString &how, const QString 
         QApplication::sendEvent(line, &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(line, &drop);
+    } else if (how == "composition") {
+        // Over the selected text; "w|wu|五" is two preedits, then a commit.
+        line->selectAll();
+        const QStringList steps = text.split(u'|');
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            const bool last = i + 1 == steps.size();
+            QInputMethodEvent step(last ? QString() : steps[i], {});
+            step.setCommitString(last ? steps[i] : QString());
+            QApplication::sendEvent(QGuiApplication::focusObject(), &step); // where Qt sends it
+        }
     } else if (how == "inputMethod") {
         QInputMethodEvent committed;
         committed.setCommitString(text);
