@@ -1,6 +1,5 @@
 #include "window/composition.h"
 
-#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 
@@ -9,7 +8,7 @@
 namespace window {
 
 ComposedChanges::ComposedChanges(QLineEdit *box, std::function<void()> changed)
-    : QObject(box), m_box(box), m_changed(std::move(changed))
+    : QObject(box), m_changed(std::move(changed))
 {
     box->installEventFilter(this);
     connect(box, &QLineEdit::textChanged, this, &ComposedChanges::textChanged);
@@ -17,35 +16,23 @@ ComposedChanges::ComposedChanges(QLineEdit *box, std::function<void()> changed)
 
 void ComposedChanges::textChanged()
 {
-    if (m_composing) {
+    if (m_composing)
         m_held = true;
-        return;
-    }
-    m_told = true;
-    m_changed();
+    else
+        m_changed();
 }
 
 bool ComposedChanges::eventFilter(QObject * /*watched*/, QEvent *event)
 {
-    if (event->type() != QEvent::InputMethod || m_delivering)
+    if (event->type() != QEvent::InputMethod)
         return false;
     const auto *input = static_cast<QInputMethodEvent *>(event);
-    if (!input->preeditString().isEmpty()) {
-        m_composing = true;
-        return false;
-    }
-    m_composing = false;
-    if (!std::exchange(m_held, false))
-        return false;
-    // The box takes the commit first; a commit that changes nothing more (a
-    // cancelled composition) leaves the held change to be told here.
-    m_told = false;
-    m_delivering = true;
-    QCoreApplication::sendEvent(m_box, event);
-    m_delivering = false;
-    if (!m_told)
-        textChanged();
-    return true;
+    m_composing = !input->preeditString().isEmpty();
+    // A commit changes the text as the line edit takes it, and is told then;
+    // a composition cancelled after it deleted the selection is told here.
+    if (!m_composing && std::exchange(m_held, false) && input->commitString().isEmpty())
+        m_changed();
+    return false;
 }
 
 } // namespace window

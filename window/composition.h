@@ -4,7 +4,8 @@
 // makes while it composes. A composition started over a selected text deletes
 // it at once; told of that change, the handlers would move the focus on, and
 // the input method would then commit its raw keys into the next box. Held
-// back, the change is told once the composition ends, committed or cancelled.
+// back, the change is told once the composition ends: with the commit's own
+// change, or on its own when the composition is cancelled.
 
 #include <QObject>
 
@@ -23,12 +24,9 @@ class ComposedChanges : public QObject {
   private:
     void textChanged();
 
-    QLineEdit *m_box;
     std::function<void()> m_changed;
-    bool m_composing = false;  // the input method shows a composition in the box
-    bool m_held = false;       // the text changed during the composition
-    bool m_told = false;       // a change was told while the box took the commit
-    bool m_delivering = false; // the box is taking the event that ends the composition
+    bool m_composing = false; // the input method shows a composition in the box
+    bool m_held = false;      // the text changed during the composition
 };
 
 } // namespace window

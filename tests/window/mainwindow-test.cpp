@@ -124,7 +124,8 @@ class MainWindowTest : public QObject {
     SeenMessage answerMessage(const std::function<void()> &action);
     // Brings text into the line edit: "paste" (Ctrl+V), "shiftInsert",
     // "menu" (the context menu's 粘贴), "drop", "inputMethod", "composition"
-    // (an input method's, over the selected text) or "set" (code).
+    // (an input method's, over the selected text), "compositionAtTheCursor" or
+    // "set" (code).
     void deliver(QLineEdit *line, const QString &how, const QString &text);
 
     std::unique_ptr<window::MainWindow> m_window;
@@ -469,6 +470,7 @@ void MainWindowTest::pastedOrComposedTextFillsTheDrawBoxes_data()
     QTest::newRow("sameDraw") << "paste" << text1 << "1 2 3" << "1;2;3" << calculate;
     QTest::newRow("pinyinOverTheDigit") << "composition" << text1 << QStringLiteral("w|wu|五") << QStringLiteral("五;2;3") << text2;
     QTest::newRow("pinyinCancelled") << "composition" << text2 << "w|wu|" << "1;;3" << id(ControlId::ThirdDigit);
+    QTest::newRow("pinyinCancelledAtTheCursor") << "compositionAtTheCursor" << text1 << "w|" << "1;2;3" << text1;
     QTest::newRow("digitWithTheInputMethodOn") << "composition" << text1 << "7" << "7;2;3" << text2;
     QTest::newRow("withItsLabel") << "paste" << text1 << QStringLiteral("开奖号码：5 8 2") << "5;8;2" << calculate;
     QTest::newRow("afterItsPeriod") << "menu" << text2 << QStringLiteral("2024335期 5 8 2") << "5;8;2" << calculate;
@@ -753,9 +755,10 @@ void MainWindowTest::deliver(QLineEdit *line, const QString &how, const QString 
         QApplication::sendEvent(line, &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(line, &drop);
-    } else if (how == "composition") {
-        // Over the selected text; "w|wu|五" is two preedits, then a commit.
-        line->selectAll();
+    } else if (how.startsWith("composition")) {
+        // Over the selected text or at the cursor; "w|wu|五" is two preedits, then a commit.
+        if (how == "composition")
+            line->selectAll();
         const QStringList steps = text.split(u'|');
         for (qsizetype i = 0; i < steps.size(); ++i) {
             const bool last = i + 1 == steps.size();
