@@ -413,7 +413,7 @@ void MainWindowTest::clickIntoADrawBoxSelectsItsText_data()
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("drag");   // from the box's left edge to its middle
     QTest::addColumn<bool>("again");  // a second click, at the left edge
-    QTest::addColumn<bool>("tabbed"); // the Tab key brought the focus in before the click
+    QTest::addColumn<bool>("tabbed"); // Tab brought the focus in, End was pressed, then the click
     QTest::addColumn<QString>("selected");
     QTest::newRow("click") << int(Qt::LeftButton) << false << false << false << "12";
     QTest::newRow("dragMakesItsOwnSelection")
@@ -436,8 +436,10 @@ void MainWindowTest::clickIntoADrawBoxSelectsItsText()
     QFETCH(QString, selected);
     auto *box = static_cast<QLineEdit *>(control(ControlId::FirstDigit));
     box->setText(QStringLiteral("12")); // the focus moves on
-    if (tabbed)
+    if (tabbed) {
         box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_End); // a key before the click
+    }
     const QPoint left(3, box->height() / 2);
     const QPoint middle = box->rect().center();
     QTest::mousePress(box, Qt::MouseButton(button), {}, drag ? left : middle);
