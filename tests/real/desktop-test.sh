@@ -10,7 +10,8 @@
 # label is pasted as the draw. A Chinese input method is on throughout
 # (fcitx5 with pinyin, as on most Chinese desktops): digits go through it
 # uncomposed, and w u Space over a selected digit composes and commits a
-# character in that box before the focus moves on.
+# character in that box before the focus moves on. A drag into a box
+# selects what it covers, for a middle click elsewhere.
 #
 #   desktop-test.sh APP [ARG...]     (on a D-Bus session of its own)
 set -euo pipefail
@@ -104,3 +105,11 @@ one_hanzi() { xclip -o -selection clipboard >"$work/clipboard" 2>/dev/null && [[
     [ "$(wc -c <"$work/clipboard")" -eq 3 ]; }
 within 10 one_hanzi || fail "pinyin w u Space over Text1's digit left in it: $(od -c "$work/clipboard")"
 echo "desktop-test: ok: pinyin composed over the first box's digit committed $(cat "$work/clipboard") there"
+
+# A drag that brings the focus into Text2 keeps its own selection, which goes
+# to the X selection as in any text box.
+printf elsewhere | xclip -selection primary -i 2>/dev/null
+xdotool mousemove --window "$main" 233 40 mousedown 1 mousemove --window "$main" 262 40 mouseup 1
+primary_is_3() { xclip -o -selection primary >"$work/primary" 2>/dev/null && [ "$(cat "$work/primary")" = 3 ]; }
+within 10 primary_is_3 || fail "a drag over Text2's 3 left the X selection $(od -c "$work/primary")"
+echo "desktop-test: ok: a drag into the second box selected its 3 for a middle click elsewhere"
