@@ -271,7 +271,7 @@ TEST(HandlersTest, SpokenTextSaysEachCharacter)
         {u".3\r\n.3", u"点 3，点 3"},
         {u"12\n3\r4", u"1 2，3，4"},
         {u"a\U0001F600b", u"a \U0001F600 b"},
-        {u"\U00010000\U0010FFFD", u"\U00010000 \U0010FFFD"}, // the first and the last pair
+        {u"\uD7FF\U00010000\U0010FFFD", u"\uD7FF \U00010000 \U0010FFFD"}, // the pairs' bounds
         {std::u16string(100, u'7'), spaced(64, u'7') + u"……"},
         {std::u16string(63, u'1') + u"\U0001F600", spaced(63, u'1') + u"……"}, // not half of it
     };
