@@ -78,6 +78,23 @@ done
 
 sudo=()
 [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+# A desktop's software updater holds apt's locks for minutes at a time: apt
+# waits up to five minutes for them instead of failing. It waits for the dpkg
+# lock itself (DPkg::Lock::Timeout, saying so); apt-get update does not wait
+# for the package lists' lock, so it is tried again while another apt holds it.
+patience=300
+apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -q -o DPkg::Lock::Timeout=$patience)
 echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+deadline=$((SECONDS + patience)) waiting=
+until output=$("${apt[@]}" update 2>&1); do
+    case $output in *"Could not get lock"*) ;; *) deadline=0 ;; esac
+    if [ $SECONDS -ge $deadline ]; then
+        printf '%s\n' "$output" >&2
+        exit 1
+    fi
+    [ -n "$waiting" ] || echo "deps.sh: another apt is updating the package lists; waiting for it (5 minutes at most)" >&2
+    waiting=1
+    sleep 1
+done
+printf '%s\n' "$output"
+"${apt[@]}" install -y --no-install-recommends "${missing[@]}"
