@@ -77,6 +77,7 @@ xdotool windowactivate --sync "$other"
 away=$SECONDS
 saw_it_go() { [ $((SECONDS - away)) -ge 2 ] && xclip -o -selection clipboard >/dev/null 2>&1; }
 within 10 saw_it_go || fail "the app did not answer while another window was active"
+within 10 light || fail "the window is not light while another window is active: $(cat "$work/read")"
 xdotool mousemove --window "$main" 248 40 click 1 # the middle of Text2
 xdotool type --delay 120 23
 xdotool key --delay 120 Return Return

@@ -87,6 +87,15 @@ def run():
     keys(0, "ctrl+v", "Tab")
     wait("the focus on 清空", lambda: heard[-1][0] == "清空")
     check("a pasted draw moves the focus", heard[start:-1], [("计算", BUTTON, "")])
+    # Pasted text that is no draw goes in as typed, and the change moves the
+    # focus on, heard as any focus move.
+    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="x", text=True, check=True)
+    keys(0, "shift+Tab", "shift+Tab")
+    wait("the focus in the third box", lambda: heard[-1][0] == "开奖号码第三位")
+    start = len(heard)
+    keys(0, "ctrl+v", "Tab")
+    wait("the focus on 清空", lambda: heard[-1][0] == "清空")
+    check("pasted text moves the focus", heard[start:-1], [("计算", BUTTON, "")])
 
 
 def main():

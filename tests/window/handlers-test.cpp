@@ -251,6 +251,7 @@ TEST(HandlersTest, PastedDrawIsThreeDigitsApart)
         {u"和值15", u""},     {u"2024335", u""},        {u"1 2 3 4", u""},
         {u"12 5 8 2", u"582"},                          {u"5 8 2 试机号 1 3 6。", u""},
         {u"2024335期 582\n2024336期 136", u""},         {u"582a", u"582"},
+        {u"０９９", u"099"},  {u"5 期 8 2", u""},        {u"5 8 12 4", u""},
     };
     // clang-format on
     for (const auto &[pasted, draw] : rows)

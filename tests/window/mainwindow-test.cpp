@@ -413,17 +413,17 @@ void MainWindowTest::clickIntoADrawBoxSelectsItsText_data()
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("drag");   // from the box's left edge to its middle
     QTest::addColumn<bool>("again");  // a second click, at the left edge
-    QTest::addColumn<bool>("tabbed"); // Tab brought the focus in, End was pressed, then the click
+    QTest::addColumn<int>("reason"); // what brought the focus in before End was pressed, then the click
     QTest::addColumn<QString>("selected");
-    QTest::newRow("click") << int(Qt::LeftButton) << false << false << false << "12";
-    QTest::newRow("dragMakesItsOwnSelection")
-        << int(Qt::LeftButton) << true << false << false << "1";
-    QTest::newRow("secondClickPlacesTheCursor")
-        << int(Qt::LeftButton) << false << true << false << "";
+    QTest::newRow("click") << int(Qt::LeftButton) << false << false << 0 << "12";
+    QTest::newRow("dragMakesItsOwnSelection") << int(Qt::LeftButton) << true << false << 0 << "1";
+    QTest::newRow("secondClickPlacesTheCursor") << int(Qt::LeftButton) << false << true << 0 << "";
     QTest::newRow("clickAfterTabPlacesTheCursor")
-        << int(Qt::LeftButton) << false << false << true << "";
-    QTest::newRow("rightClick") << int(Qt::RightButton) << false << false << false << "";
-    QTest::newRow("middleClick") << int(Qt::MiddleButton) << false << false << false << "";
+        << int(Qt::LeftButton) << false << false << int(Qt::TabFocusReason) << "";
+    QTest::newRow("clickAfterComingBackAndAKeyPlacesTheCursor")
+        << int(Qt::LeftButton) << false << false << int(Qt::ActiveWindowFocusReason) << "";
+    QTest::newRow("rightClick") << int(Qt::RightButton) << false << false << 0 << "";
+    QTest::newRow("middleClick") << int(Qt::MiddleButton) << false << false << 0 << "";
 }
 
 // The focus comes into a box holding an old draw's digits by the mouse.
@@ -432,12 +432,12 @@ void MainWindowTest::clickIntoADrawBoxSelectsItsText()
     QFETCH(int, button);
     QFETCH(bool, drag);
     QFETCH(bool, again);
-    QFETCH(bool, tabbed);
+    QFETCH(int, reason);
     QFETCH(QString, selected);
     auto *box = static_cast<QLineEdit *>(control(ControlId::FirstDigit));
     box->setText(QStringLiteral("12")); // the focus moves on
-    if (tabbed) {
-        box->setFocus(Qt::TabFocusReason);
+    if (reason != 0) {
+        box->setFocus(Qt::FocusReason(reason));
         QTest::keyClick(box, Qt::Key_End); // a key before the click
     }
     const QPoint left(3, box->height() / 2);
