@@ -10,5 +10,5 @@ int main(int argc, char *argv[])
     const std::unique_ptr<QApplication> application = app::startApplication(argc, argv);
     window::MainWindow window(app::setUpApplication());
     app::showMainWindow(window);
-    return QApplication::exec();
+    return app::leave(QApplication::exec());
 }

@@ -219,4 +219,13 @@ void showMainWindow(QWidget &window)
     new AfterFirstPaint(window, [] { QApplication::setWindowIcon(applicationIcon()); });
 }
 
+int leave(int status)
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
+}
+
 } // namespace app

@@ -41,4 +41,13 @@ window::ColourScheme setUpColours(bool highContrast);
 // Shows the main window; its icon is set once the first picture is painted.
 void showMainWindow(QWidget &window);
 
+// Called with the event loop's exit status once the window is closed.
+// Nothing is left to save, so the process must end now. On Wayland Qt's
+// teardown can wait forever (the display's destructor joins Qt's Wayland
+// event thread while that thread waits in wl_display_read_events), which
+// would leave a process without a window: there the process ends here, its
+// output flushed. Elsewhere the status is returned and the teardown runs (on
+// X11 it hands a copied text to the desktop's clipboard manager).
+int leave(int status);
+
 } // namespace app

@@ -30,11 +30,12 @@ runtime=(qt6-qpa-plugins fonts-noto-cjk)
 # qt6-gtk-platformtheme: a dark GNOME desktop; python3-pyatspi, at-spi2-core and
 # dbus-daemon: a screen reader's view over the accessibility bus; python3-yaml:
 # the winget manifest's test; openbox: a window manager, to move between windows;
-# fcitx5 with pinyin and its Qt 6 module: a Chinese input method.
+# fcitx5 with pinyin and its Qt 6 module: a Chinese input method; sway and
+# qt6-wayland: a Wayland desktop.
 test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file lintian qt6-gtk-platformtheme
     python3-pyatspi at-spi2-core dbus-daemon python3-yaml openbox
-    fcitx5 fcitx5-chinese-addons fcitx5-frontend-qt6)
+    fcitx5 fcitx5-chinese-addons fcitx5-frontend-qt6 sway qt6-wayland)
 fuzz=(clang "$clang_runtime" libgtest-dev)
 analysis=(clang-tidy clang-format cppcheck gcovr)
 # The Windows build: the cross compilers, the host's Qt tools and translations
