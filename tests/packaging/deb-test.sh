@@ -35,6 +35,7 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
     has_line "$package" "$names" ||
         { echo "FAIL: Depends lacks $package"; failed=$((failed + 1)); }
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || { echo "FAIL: Recommends lacks qt6-wayland"; failed=$((failed + 1)); }
 [ "$(dpkg-deb -f "$deb" Package)" = morvelin ] || { echo "FAIL: package name"; failed=$((failed + 1)); }
 
 # The summary once, on the first line; the long description's lines indented
@@ -55,5 +56,5 @@ complaints=$(lintian "$deb" 2>&1 || true)
 echo "lintian: $complaints"
 if grep -qE '^[EW]: ' <<<"$complaints"; then echo "FAIL: lintian"; failed=$((failed + 1)); fi
 
-echo "deb: $((17 - failed)) passed, $failed failed"
+echo "deb: $((18 - failed)) passed, $failed failed"
 [ "$failed" -eq 0 ]
