@@ -8,15 +8,8 @@
 #   wayland-test.sh ROUNDS MORVELIN
 set -euo pipefail
 . "$(dirname "$0")/../helpers.sh"
-rounds=$1
-app=$2
-id=org.morvelin.morvelin
-work=$(mktemp -d)
-cleanup() {
-    [ -z "${sway_pid:-}" ] || kill "$sway_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+rounds=$1 app=$2 id=org.morvelin.morvelin work=$(mktemp -d)
+trap 'kill "${sway_pid:-}" 2>/dev/null; rm -rf "$work"' EXIT
 
 # sway refuses to run as root: as root, the compositor and the app run as
 # nobody, with a copy of the app (the build may be in a folder nobody cannot
@@ -68,9 +61,7 @@ for round in $(seq "$rounds"); do
     read -r x y shell <"$work/window"
     [ "$shell" = xdg_shell ] || { echo "FAIL: the window came through $shell, not as a Wayland window"; exit 1; }
     # The second draw box: the click gives it the focus and selects its text.
-    swaycmd seat - cursor set $((x + 248)) $((y + 40))
-    swaycmd seat - cursor press button1
-    swaycmd seat - cursor release button1
+    swaycmd seat - cursor set $((x + 248)) $((y + 40)), seat - cursor press button1, seat - cursor release button1
     swaycmd "[app_id=\"$id\"]" kill
     if ! wait_for_exit 5 "$pid"; then
         left=$((left + 1))
