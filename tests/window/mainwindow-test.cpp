@@ -411,9 +411,9 @@ void MainWindowTest::coloursFollowTheDesktopAndItsContrastSetting()
 void MainWindowTest::clickIntoADrawBoxSelectsItsText_data()
 {
     QTest::addColumn<int>("button");
-    QTest::addColumn<bool>("drag");   // from the box's left edge to its middle
-    QTest::addColumn<bool>("again");  // a second click, at the left edge
-    QTest::addColumn<int>("reason"); // what brought the focus in before End was pressed, then the click
+    QTest::addColumn<bool>("drag");  // from the box's left edge to its middle
+    QTest::addColumn<bool>("again"); // a second click, at the left edge
+    QTest::addColumn<int>("reason"); // how the focus came in, before End and the click
     QTest::addColumn<QString>("selected");
     QTest::newRow("click") << int(Qt::LeftButton) << false << false << 0 << "12";
     QTest::newRow("dragMakesItsOwnSelection") << int(Qt::LeftButton) << true << false << 0 << "1";
