@@ -687,6 +687,9 @@ void MainWindowTest::textBoxesHaveNoLengthLimit()
     const QString stem = QStringLiteral("\U0001D165"); // a mark of two UTF-16 units
     box->setText(QLatin1Char('a') + stem.repeated(31) + QStringLiteral("\u200D").repeated(31));
     QCOMPARE(box->text(), QLatin1Char('a') + stem.repeated(30));
+    // A run at the very start, of zero-width non-joiners, is held the same.
+    box->setText(QString(31, QChar(0x200C)));
+    QCOMPARE(box->text(), QString(30, QChar(0x200C)));
 }
 
 void MainWindowTest::singleLineBoxesKeepTheFirstLine_data()
