@@ -55,7 +55,7 @@ double contrast(const QColor &a, const QColor &b)
 }
 
 struct SeenMessage {
-    QString title, text;
+    QString title, text, family; // family: the face the text is drawn in
     QPalette palette;
     QStringList buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -172,6 +172,7 @@ SeenMessage MainWindowTest::answerMessage(const std::function<void()> &action)
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.palette = box->palette();
+        seen.family = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font().family();
         seen.icon = box->icon();
         seen.modal = box->isModal();
         for (QAbstractButton *button : box->buttons())
@@ -597,6 +598,7 @@ void MainWindowTest::missingInputShowsTheMessageAndReturnsToText1()
     QCOMPARE(seen.title, QStringLiteral("Morvelin"));
     QCOMPARE(seen.buttons, QStringList{QStringLiteral("确定")});
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.family, QApplication::font().family()); // the window's face, not a terminal's
     QVERIFY(seen.modal);
     reactivate();
     QCOMPARE(focused(), control(ControlId::FirstDigit));
@@ -687,6 +689,13 @@ void MainWindowTest::textBoxesHaveNoLengthLimit()
     const QString stem = QStringLiteral("\U0001D165"); // a mark of two UTF-16 units
     box->setText(QLatin1Char('a') + stem.repeated(31) + QStringLiteral("\u200D").repeated(31));
     QCOMPARE(box->text(), QLatin1Char('a') + stem.repeated(30));
+    // Marks pasted into a run in the second line are held there too.
+    QTextCursor secondLine = lines->textCursor();
+    secondLine.setPosition(int(accented(30).size()) + 32); // after its "a" and 30 marks
+    lines->setTextCursor(secondLine);
+    QGuiApplication::clipboard()->setText(QString(5, QChar(0x0301)));
+    QTest::keyClick(lines, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(lines->toPlainText(), accented(30) + QLatin1Char('\n') + accented(30));
     // A run at the very start, of zero-width non-joiners, is held the same.
     box->setText(QString(31, QChar(0x200C)));
     QCOMPARE(box->text(), QString(30, QChar(0x200C)));
@@ -715,6 +724,8 @@ void MainWindowTest::singleLineBoxesKeepTheFirstLine_data()
     QTest::newRow("marksIntoTheMiddle") << id(ControlId::SecondSet) << "paste" << "19"
                                         << QString(35, QChar(0x0301)) + QStringLiteral("2\n")
                                         << QStringLiteral("1") + QString(30, QChar(0x0301)) + QStringLiteral("29") << 32;
+    QTest::newRow("marksBeforeARun") << id(ControlId::FirstSet) << "paste" << QStringLiteral("a") + QString(30, QChar(0x0301))
+                                     << QString(5, QChar(0x0301)) << QStringLiteral("a") + QString(30, QChar(0x0301)) << 6;
     QTest::newRow("tabAndNoBreakSpaceStay") << id(ControlId::FirstDigit) << "paste" << ""
                                             << QStringLiteral("\t7\u00A0") << QStringLiteral("\t7\u00A0") << 3;
     // clang-format on
