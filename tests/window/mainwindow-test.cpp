@@ -762,6 +762,8 @@ void MainWindowTest::deliver(QLineEdit *line, const QString &how, const QString 
         QApplication::sendEvent(line, &rightClick);
         QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()) != nullptr);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_P); // 粘贴(&P)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(line->findChildren<QMenu *>().isEmpty()); // each menu is freed once closed
     } else if (how == "drop") {
         QMimeData dropped;
         dropped.setText(text);
