@@ -6,12 +6,13 @@
 # holding the last draw's digit, then 7 8 9, calculates the draw 7 8 9; so
 # does the click that comes back from another window into the box that had
 # the focus; "4 5 6" selected elsewhere and pasted with the middle button
-# after a click into a box fills the three boxes; a draw copied with its
-# label is pasted as the draw. A Chinese input method is on throughout
-# (fcitx5 with pinyin, as on most Chinese desktops): digits go through it
-# uncomposed, and w u Space over a selected digit composes and commits a
-# character in that box before the focus moves on. A drag into a box
-# selects what it covers, for a middle click elsewhere.
+# after a click into a box fills the three boxes, and so does "7 8 9" with
+# Ctrl+Shift+Insert; a draw copied with its label is pasted as the draw. A
+# Chinese input method is on throughout (fcitx5 with pinyin, as on most
+# Chinese desktops): digits go through it uncomposed, and w u Space over a
+# selected digit composes and commits a character in that box before the
+# focus moves on. A drag into a box selects what it covers, for a middle click
+# elsewhere.
 #
 #   desktop-test.sh APP [ARG...]     (on a D-Bus session of its own)
 set -euo pipefail
@@ -95,6 +96,12 @@ printf '开奖号码：5 8 2' | xclip -selection clipboard -i 2>/dev/null
 xdotool mousemove --window "$main" 208 40 click 1 key --delay 120 ctrl+v Return Return
 within 10 clipboard_is '3690182.3\r\n3690745.3' || fail "开奖号码：5 8 2 pasted: $(od -c "$work/clipboard")"
 echo "desktop-test: ok: a draw copied with its label was pasted as the draw"
+
+# Ctrl+Shift+Insert pastes the X selection, as in any text box on X11.
+printf '7 8 9' | xclip -selection primary -i 2>/dev/null
+xdotool mousemove --window "$main" 208 40 click 1 key --delay 120 ctrl+shift+Insert Return Return
+within 10 clipboard_is '3456091.3\r\n3456827.3' || fail "Ctrl+Shift+Insert: $(od -c "$work/clipboard")"
+echo "desktop-test: ok: Ctrl+Shift+Insert pasted 7 8 9 from the X selection"
 
 # Pinyin over Text1's selected 5: w u compose in Text1 and Space commits the
 # first candidate there; the focus then moves on, so 3 4 fill Text2 and Text3.
