@@ -773,6 +773,7 @@ void MainWindowTest::deliver(QLineEdit *line, const QString &how, const QString 
         QApplication::sendEvent(line, &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(line, &drop);
+        QVERIFY(drop.isAccepted()); // the app the text came from learns it was taken
     } else if (how.startsWith("composition")) {
         // Over the selected text or at the cursor; "w|wu|五" is two preedits, then a commit.
         if (how == "composition")
