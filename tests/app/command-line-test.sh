@@ -15,13 +15,15 @@ trap 'rm -rf "$out"' EXIT
 
 rows=(
     "--help|0|用法：morvelin [选项]"
-    "-h|0|-v, --version"
+    "-h|0|  -v, --version   显示版本。"
     "--help-all|0|Usage:"
     "--version|0|morvelin $version"
     "-platform offscreen -style fusion --version|0|morvelin $version"
     "--bogus|2|morvelin: 未知选项“--bogus”。请看 morvelin --help。Unknown option '--bogus'."
     "-bogus=1 --version|2|morvelin: 未知选项“-bogus”。请看 morvelin --help。Unknown option '-bogus'."
-    "-x --bogus|2|未知选项：-x, --bogus。请看 morvelin --help。Unknown options: -x, --bogus."
+    "xbogus bogus -x --bogus|2|未知选项：-x, --bogus。请看 morvelin --help。Unknown options: -x, --bogus."
+    "---bogus|2|未知选项“---bogus”。"
+    "-=|2|未知选项“-”。"
     "stray|2|多余的参数“stray”。请看 morvelin --help。Unexpected argument 'stray'."
     "-platform|2|“-platform”之后缺少值。请看 morvelin --help。Missing value after '-platform'."
     "|1|could not connect to display"
