@@ -11,6 +11,8 @@
 #                           (Debian 13) or debootstrap for its root (Debian 12)
 #   scripts/deps.sh windows-build  the Windows build's packages, in the Debian 13
 #                           userland it runs in (scripts/debian13)
+#   scripts/deps.sh arm64-build  the arm64 package's cross build, in the root
+#                           with arm64 added that it runs in (scripts/arm64-deb)
 #   scripts/deps.sh GROUP --list   prints the group's packages, installs nothing
 set -euo pipefail
 
@@ -45,6 +47,10 @@ analysis=(clang-tidy clang-format cppcheck gcovr)
 # engine, softhsm2 (the signing test's token), unzip.
 windows_build=("${build[@]}" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis dpkg-dev
     osslsigncode gpg gpg-agent libengine-pkcs11-openssl softhsm2 unzip)
+# The arm64 package: the cross compiler, Debian's arm64 Qt, and the build
+# machine's Qt for its tools (moc, rcc) and their CMake files.
+arm64_build=(g++-aarch64-linux-gnu binutils-aarch64-linux-gnu cmake ninja-build dpkg-dev file
+    qt6-base-dev qt6-base-dev:arm64 qt6-translations-l10n)
 # imagemagick: screenshots; tesseract: reads a menu's words off the screen;
 # binutils-mingw-w64: reads the exe's imports; osslsigncode, gpg and the PKCS#11
 # engine: scripts/sign; softhsm2: a token for its test.
@@ -58,7 +64,8 @@ test) wanted=("${build[@]}" "${runtime[@]}" "${test[@]}" "${fuzz[@]}" "${analysi
 fuzz) wanted=(cmake ninja-build "${fuzz[@]}") ;;
 windows) wanted=("${build[@]}" "${windows[@]}") ;;
 windows-build) wanted=("${windows_build[@]}") ;;
-*) echo "usage: $0 run|test|fuzz|windows|windows-build [--list]" >&2; exit 2 ;;
+arm64-build) wanted=("${arm64_build[@]}") ;;
+*) echo "usage: $0 run|test|fuzz|windows|windows-build|arm64-build [--list]" >&2; exit 2 ;;
 esac
 if [ "$1" = windows ] && [ "$windows_userland" = debootstrap ]; then
     wanted+=(debootstrap)
