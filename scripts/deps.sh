@@ -33,11 +33,13 @@ runtime=(qt6-qpa-plugins fonts-noto-cjk)
 # dbus-daemon: a screen reader's view over the accessibility bus; python3-yaml:
 # the winget manifest's test; openbox: a window manager, to move between windows;
 # fcitx5 with pinyin and its Qt 6 module: a Chinese input method; sway and
-# qt6-wayland: a Wayland desktop.
+# qt6-wayland: a Wayland desktop; debootstrap and qemu-user-static: the clean
+# amd64 and arm64 roots the apt test installs Morvelin in.
 test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file lintian qt6-gtk-platformtheme
     python3-pyatspi at-spi2-core dbus-daemon python3-yaml openbox
-    fcitx5 fcitx5-chinese-addons fcitx5-frontend-qt6 sway qt6-wayland)
+    fcitx5 fcitx5-chinese-addons fcitx5-frontend-qt6 sway qt6-wayland
+    debootstrap qemu-user-static)
 fuzz=(clang "$clang_runtime" libgtest-dev)
 analysis=(clang-tidy clang-format cppcheck gcovr)
 # The Windows build: the cross compilers, the host's Qt tools and translations

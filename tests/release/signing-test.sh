@@ -6,6 +6,7 @@
 # then hold the very same files. Also: every program verifies, the uninstaller
 # the installer writes included; one flipped byte fails; SHA256SUMS.asc
 # verifies and fails for a changed line; a signed release is not signed again;
+# apt installs from the signed repository (tests/release/apt-test.sh);
 # the winget manifest names the signed installer, and installing it under Wine
 # as winget does, for each scope, writes the entry the manifest names; the
 # signed installer passes the installer test under Wine; a key file (PKCS#12)
@@ -80,6 +81,7 @@ sed '2y/0123456789abcdef/123456789abcdef0/' "$signed/SHA256SUMS" >SHA256SUMS
 check fails gpg --verify "$signed/SHA256SUMS.asc" SHA256SUMS
 check /usr/bin/python3 "$root/tests/release/winget-test.py" "$signed"
 check "$root/tests/windows/winget-install-test.sh" "$signed"
+check "$root/tests/release/apt-test.sh" "$signed"
 
 # The key file path, on one program.
 unzip -p "$out/2"/morvelin-*-win64.zip morvelin.exe >file-signed.exe

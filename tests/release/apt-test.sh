@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Morvelin through apt, as a person gets it: in a clean root of this
+# machine's Debian release the repository's keyring and morvelin.sources are
+# added as the README says, apt-get installs Morvelin and it runs; a newer
+# version the publisher adds to the repository (scripts/apt-repo --from) comes
+# with apt-get upgrade. apt refuses the repository when another key signed it
+# and when its Packages changed after signing, and stays on what it has. The
+# arm64 package installs and runs in an arm64 root (qemu-user-static). The
+# roots are scripts/debian-root's, their changes kept in build/apt-test.
+#
+#   tests/release/apt-test.sh DIST   DIST: a signed release; GNUPGHOME and
+#                                    MORVELIN_SIGN_GPG_KEY: the key that signed it
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+dist=$(cd "$1" && pwd)
+work=$root/build/apt-test
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work"
+keyring=morvelin-archive-keyring.gpg
+version=$(dpkg-deb -f "$dist"/morvelin_*_amd64.deb Version)
+passed=0 failed=0
+check() { if "$@"; then echo "ok: $*"; passed=$((passed + 1)); else echo "FAIL: $*"; failed=$((failed + 1)); fi; }
+fails() { ! "$@"; }
+
+# The repository as served, here through a file: URI.
+cp -r "$dist/apt" repo
+sed "s|^URIs: .*|URIs: file:$work/repo|" "$dist/morvelin.sources" >morvelin.sources
+in_root() { # ARCH COMMAND...: as root in the clean root of ARCH
+    local arch=$1
+    shift
+    "$root/scripts/debian-root" --arch "$arch" --overlay "$work/root-$arch" --as-root --bind "$work" "$@"
+}
+apt_get() { # ARCH ARG...: apt-get in that root, its output in apt.log
+    in_root "$1" env DEBIAN_FRONTEND=noninteractive apt-get -q -y "${@:2}" >apt.log 2>&1 || { cat apt.log; return 1; }
+}
+refused() { # ARCH WORDS: apt-get update fails, saying WORDS
+    ! apt_get "$1" update >/dev/null && grep -qF "$2" apt.log || { cat apt.log; return 1; }
+}
+installed() { # ARCH VERSION: the version of Morvelin installed
+    [ "$(in_root "$1" dpkg-query -W -f='${Version}' morvelin)" = "$2" ]
+}
+runs() { # ARCH: morvelin --version names the version installed
+    [ "$(in_root "$1" morvelin --version)" = "morvelin $version" ]
+}
+add_repository() { # ARCH: the README's steps, with the two files at hand
+    in_root "$1" sh -c "install -d -m 0755 /etc/apt/keyrings &&
+        install -m 0644 '$dist/$keyring' /etc/apt/keyrings/ &&
+        install -m 0644 '$work/morvelin.sources' /etc/apt/sources.list.d/"
+}
+# A repository holding a newer version, VERSION, of the amd64 package, beside
+# what repo held; signed by the key in GNUPGHOME.
+publish() { # VERSION NAME
+    rm -rf deb "$2"
+    dpkg-deb -R "$dist"/morvelin_*_amd64.deb deb
+    sed -i "s/^Version: .*/Version: $1/" deb/DEBIAN/control
+    dpkg-deb --root-owner-group -b deb "morvelin_$1_amd64.deb" >/dev/null
+    SOURCE_DATE_EPOCH=$(date +%s) "$root/scripts/apt-repo" --from repo "$2" "morvelin_$1_amd64.deb"
+    gpg --batch --yes --local-user "$MORVELIN_SIGN_GPG_KEY" --clearsign \
+        --output "$2/dists/stable/InRelease" "$2/dists/stable/Release"
+}
+
+check add_repository amd64
+check apt_get amd64 update
+check apt_get amd64 install morvelin
+check installed amd64 "$version"
+check runs amd64
+# The Recommends: a Wayland session gets a native window.
+check in_root amd64 dpkg-query -W qt6-wayland
+
+newer=$version+1
+publish "$newer" newer
+rm -rf repo && mv newer repo
+check apt_get amd64 update
+check apt_get amd64 upgrade
+check installed amd64 "$newer"
+
+# Newer still, but signed by someone else's key: refused.
+mkdir -m 700 other-gnupg
+GNUPGHOME=$work/other-gnupg gpg --batch --passphrase '' --quick-gen-key 'Someone else' rsa3072 sign 1d 2>/dev/null
+GNUPGHOME=$work/other-gnupg MORVELIN_SIGN_GPG_KEY='Someone else' publish "$version+2" forged
+cp -r repo signed && rm -rf repo && mv forged repo
+check refused amd64 NO_PUBKEY
+check apt_get amd64 upgrade
+check installed amd64 "$newer"
+
+# Signed by the right key, then a Packages changed: the digits of the first
+# Installed-Size shifted, in both forms apt may fetch.
+rm -rf repo && mv signed repo
+publish "$version+2" changed
+index=changed/dists/stable/main/binary-amd64/Packages
+sed -i '0,/^Installed-Size: /{/^Installed-Size: /y/0123456789/1234567890/}' "$index"
+gzip -9n <"$index" >"$index.gz"
+check fails cmp -s repo/dists/stable/main/binary-amd64/Packages changed/dists/stable/main/binary-amd64/Packages
+rm -rf repo && mv changed repo
+check refused amd64 "Hash Sum mismatch"
+check apt_get amd64 upgrade
+check installed amd64 "$newer"
+
+# arm64: the same steps, on the unchanged repository.
+rm -rf repo && cp -r "$dist/apt" repo
+check add_repository arm64
+check apt_get arm64 update
+check apt_get arm64 install morvelin
+check installed arm64 "$version"
+check [ "$(in_root arm64 dpkg-query -W -f='${Architecture}' morvelin)" = arm64 ]
+check runs arm64
+
+echo "apt-test: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
