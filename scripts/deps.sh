@@ -8,7 +8,7 @@
 #   scripts/deps.sh fuzz    the fuzzer build alone
 #   scripts/deps.sh windows what the Windows build and its tests need here: Wine
 #                           and the test tools, and the build's own packages
-#                           (Debian 13) or debootstrap for its root (Debian 12)
+#                           (Debian 13) or mmdebstrap for its root (Debian 12)
 #   scripts/deps.sh windows-build  the Windows build's packages, in the Debian 13
 #                           userland it runs in (scripts/debian13)
 #   scripts/deps.sh arm64-build  the arm64 package's cross build, in the root
@@ -19,9 +19,9 @@ set -euo pipefail
 # The fuzzer links the clang runtime of the release's own clang.
 . /etc/os-release
 # The Windows build runs in a Debian 13 userland: this machine on Debian 13, a
-# root made with debootstrap on Debian 12.
+# root made with mmdebstrap on Debian 12.
 case ${VERSION_CODENAME:-} in
-bookworm) clang_runtime=libclang-rt-14-dev windows_userland=debootstrap ;;
+bookworm) clang_runtime=libclang-rt-14-dev windows_userland=mmdebstrap ;;
 trixie) clang_runtime=libclang-rt-19-dev windows_userland=windows-build ;;
 *) echo "deps.sh: Debian 12 (bookworm) or 13 (trixie) expected, not ${PRETTY_NAME:-this system}" >&2; exit 1 ;;
 esac
@@ -33,13 +33,13 @@ runtime=(qt6-qpa-plugins fonts-noto-cjk)
 # dbus-daemon: a screen reader's view over the accessibility bus; python3-yaml:
 # the winget manifest's test; openbox: a window manager, to move between windows;
 # fcitx5 with pinyin and its Qt 6 module: a Chinese input method; sway and
-# qt6-wayland: a Wayland desktop; debootstrap and qemu-user-static: the clean
+# qt6-wayland: a Wayland desktop; mmdebstrap, arch-test and qemu-user-static: the clean
 # amd64 and arm64 roots the apt test installs Morvelin in.
 test=(libgtest-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev xvfb xdotool xclip x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file lintian qt6-gtk-platformtheme
     python3-pyatspi at-spi2-core dbus-daemon python3-yaml openbox
     fcitx5 fcitx5-chinese-addons fcitx5-frontend-qt6 sway qt6-wayland
-    debootstrap qemu-user-static)
+    mmdebstrap arch-test qemu-user-static)
 fuzz=(clang "$clang_runtime" libgtest-dev)
 analysis=(clang-tidy clang-format cppcheck gcovr)
 # The Windows build: the cross compilers, the host's Qt tools and translations
@@ -69,8 +69,8 @@ windows-build) wanted=("${windows_build[@]}") ;;
 arm64-build) wanted=("${arm64_build[@]}") ;;
 *) echo "usage: $0 run|test|fuzz|windows|windows-build|arm64-build [--list]" >&2; exit 2 ;;
 esac
-if [ "$1" = windows ] && [ "$windows_userland" = debootstrap ]; then
-    wanted+=(debootstrap)
+if [ "$1" = windows ] && [ "$windows_userland" = mmdebstrap ]; then
+    wanted+=(mmdebstrap arch-test)
 elif [ "$1" = windows ]; then
     wanted+=("${windows_build[@]}")
 fi
