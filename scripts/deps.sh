@@ -45,10 +45,11 @@ analysis=(clang-tidy clang-format cppcheck gcovr)
 # The Windows build: the cross compilers, the host's Qt tools and translations
 # of the same Qt version as the Windows Qt, NSIS; dpkg-dev: apt-get source
 # unpacks the Qt source with dpkg-source.
-# scripts/sign rebuilds and signs there too: osslsigncode, gpg, the PKCS#11
-# engine, softhsm2 (the signing test's token), unzip.
+# scripts/sign rebuilds and signs there too: osslsigncode, gpg, gpgv (checks
+# the apt repository's signatures as apt does), the PKCS#11 engine, softhsm2
+# (the signing test's token), unzip.
 windows_build=("${build[@]}" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis dpkg-dev
-    osslsigncode gpg gpg-agent libengine-pkcs11-openssl softhsm2 unzip)
+    osslsigncode gpg gpgv gpg-agent libengine-pkcs11-openssl softhsm2 unzip)
 # The arm64 package: the cross compiler, Debian's arm64 Qt, and the build
 # machine's Qt for its tools (moc, rcc) and their CMake files.
 arm64_build=(g++-aarch64-linux-gnu binutils-aarch64-linux-gnu cmake ninja-build dpkg-dev file
