@@ -5,7 +5,8 @@
 # live), the published signatures are attached to the second, and both must
 # then hold the very same files. Also: every program verifies, the uninstaller
 # the installer writes included; one flipped byte fails; SHA256SUMS.asc
-# verifies and fails for a changed line; a signed release is not signed again;
+# verifies and fails for a changed line; a signed release is not signed again,
+# and a signing that fails half-way leaves the release unsigned as it was;
 # apt installs from the signed repository (tests/release/apt-test.sh);
 # the winget manifest names the signed installer, and installing it under Wine
 # as winget does, for each scope, writes the entry the manifest names; the
@@ -58,9 +59,15 @@ export MORVELIN_SIGN_GPG_KEY=test@morvelin.invalid MORVELIN_SIGN_CAFILE=$work/ce
 
 signed=$out/1
 installer=$(basename "$signed"/morvelin-*-win64.exe)
-MORVELIN_SIGN_PKCS11_MODULE=$(find /usr/lib -name libsofthsm2.so -print -quit) \
-    MORVELIN_SIGN_PKCS11_KEY='pkcs11:token=morvelin;object=sign;type=private' \
-    MORVELIN_SIGN_PKCS11_CERT=$work/cert.pem MORVELIN_SIGN_PASSWORD=1234 "$root/scripts/sign" "$signed"
+token=(MORVELIN_SIGN_PKCS11_MODULE="$(find /usr/lib -name libsofthsm2.so -print -quit)"
+    MORVELIN_SIGN_PKCS11_KEY='pkcs11:token=morvelin;object=sign;type=private'
+    MORVELIN_SIGN_PKCS11_CERT="$work/cert.pem" MORVELIN_SIGN_PASSWORD=1234)
+# An OpenPGP key that expired in 2020 fails once the programs are signed: the
+# release is left as it was, and signed below.
+gpg --batch --passphrase '' --faked-system-time 20200101T000000 --quick-gen-key 'Expired <old@morvelin.invalid>' rsa3072 sign 1d 2>/dev/null
+check refuses "could not sign" env "${token[@]}" MORVELIN_SIGN_GPG_KEY=old@morvelin.invalid "$root/scripts/sign" "$signed"
+check sh -c "cd '$signed' && sha256sum --check --quiet SHA256SUMS && [ ! -e signatures ] && [ ! -e SHA256SUMS.asc ]"
+env "${token[@]}" "$root/scripts/sign" "$signed"
 unzip -p "$signed"/morvelin-*-win64.zip morvelin.exe >morvelin.exe
 check verifies morvelin.exe
 check verifies "$signed/$installer"
