@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Morvelin through apt, as a person gets it. Both packages are lintian-clean
-# (lintian also tells a program built for the wrong architecture). In a clean root of this
-# machine's Debian release the repository's keyring and morvelin.sources are
-# added as the README says, apt-get installs Morvelin and it runs; a newer
-# version the publisher adds to the repository (scripts/apt-repo --from) comes
-# with apt-get upgrade. apt refuses the repository when another key signed it
-# and when its Packages changed after signing, and stays on what it has. The
-# arm64 package installs and runs in an arm64 root (qemu-user-static). The
-# roots are scripts/debian-root's, their changes kept in build/apt-test.
+# (lintian also tells a program built for the wrong architecture). In a clean
+# root of this machine's Debian release the repository's keyring and
+# morvelin.sources are added as the README says, the repository is served over
+# HTTP from 127.0.0.1, apt-get installs Morvelin and it runs; a newer version
+# the publisher adds to the repository (scripts/apt-repo --from) comes with
+# apt-get upgrade, and the earlier one stays in it. apt refuses the repository
+# when another key signed it and when its Packages changed after signing, and
+# stays on what it has. The arm64 package installs and runs in an arm64 root
+# (qemu-user-static). The roots are scripts/debian-root's, their changes kept
+# in build/apt-test.
 #
 #   tests/release/apt-test.sh DIST   DIST: a signed release; GNUPGHOME and
 #                                    MORVELIN_SIGN_GPG_KEY: the key that signed it
@@ -24,16 +26,27 @@ passed=0 failed=0
 check() { if "$@"; then echo "ok: $*"; passed=$((passed + 1)); else echo "FAIL: $*"; failed=$((failed + 1)); fi; }
 fails() { ! "$@"; }
 
-# The repository as served, here through a file: URI.
+# The repository as served: over HTTP from 127.0.0.1, so that apt keeps its
+# own copy of the indices, as from the publisher's site (from a file: URI it
+# would read them in place, and a refused update would still see new ones).
 cp -r "$dist/apt" repo
-sed "s|^URIs: .*|URIs: file:$work/repo|" "$dist/morvelin.sources" >morvelin.sources
+exec 3< <(exec python3 -c 'import functools, http.server, sys
+handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[1])
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+print(server.server_address[1], flush=True)
+server.serve_forever()' "$work/repo" 2>server.log)
+server=$!
+trap 'kill "$server"' EXIT
+read -r port <&3
+sed "s|^URIs: .*|URIs: http://127.0.0.1:$port/|" "$dist/morvelin.sources" >morvelin.sources
 in_root() { # ARCH COMMAND...: as root in the clean root of ARCH
     local arch=$1
     shift
     "$root/scripts/debian-root" --arch "$arch" --overlay "$work/root-$arch" --as-root --bind "$work" "$@"
 }
 apt_get() { # ARCH ARG...: apt-get in that root, its output in apt.log
-    in_root "$1" env DEBIAN_FRONTEND=noninteractive apt-get -q -y "${@:2}" >apt.log 2>&1 || { cat apt.log; return 1; }
+    in_root "$1" env DEBIAN_FRONTEND=noninteractive apt-get -q -y -o Acquire::http::Proxy::127.0.0.1=DIRECT \
+        "${@:2}" >apt.log 2>&1 || { cat apt.log; return 1; }
 }
 refused() { # ARCH WORDS: apt-get update refuses the repository, saying WORDS
     # (for a repository it knows apt only warns and keeps what it had; the
@@ -85,6 +98,11 @@ rm -rf repo && mv newer repo
 check apt_get amd64 update
 check apt_get amd64 upgrade
 check installed amd64 "$newer"
+# The earlier version stays in the repository; a version once published is
+# never changed: the same file name with other bytes is refused.
+check in_root amd64 sh -c "apt-cache madison morvelin | grep -qF ' $version |'"
+mkdir other && cp "$dist"/morvelin_*_arm64.deb "other/morvelin_${newer}_amd64.deb"
+check fails env SOURCE_DATE_EPOCH=0 "$root/scripts/apt-repo" --from repo again "other/morvelin_${newer}_amd64.deb"
 
 # Newer still, but signed by someone else's key: refused.
 mkdir -m 700 other-gnupg
