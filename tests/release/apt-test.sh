@@ -32,7 +32,7 @@ fails() { ! "$@"; }
 cp -r "$dist/apt" repo
 exec 3< <(exec python3 -u -m http.server --bind 127.0.0.1 --directory "$work/repo" 0 2>server.log)
 server=$!
-trap 'kill "$server"' EXIT
+trap 'kill "$server"; GNUPGHOME="$work/other-gnupg" gpgconf --kill all 2>/dev/null' EXIT
 read -r _ _ _ _ _ port _ <&3 # Serving HTTP on 127.0.0.1 port PORT (...) ...
 sed "s|^URIs: .*|URIs: http://127.0.0.1:$port/|" "$dist/morvelin.sources" >morvelin.sources
 in_root() { # ARCH COMMAND...: as root in the clean root of ARCH
