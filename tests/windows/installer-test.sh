@@ -49,9 +49,11 @@ verified() { osslsigncode verify -CAfile "$MORVELIN_SIGN_CAFILE" -in "$1" >/dev/
 
 # While it runs, neither the installer nor the uninstaller changes anything.
 mapped() { xdotool search --onlyvisible --name '^Morvelin$' >/dev/null 2>&1; }
-wine "$dir/morvelin.exe" &
+# No window in time: says whether the program still runs and what Wine printed.
+started() { within 60 mapped || { echo "morvelin.exe $(kill -0 "$app" 2>/dev/null && echo runs || echo ended): $(cat "$out/app.log")"; return 1; }; }
+wine "$dir/morvelin.exe" >"$out/app.log" 2>&1 &
 app=$!
-check within 60 mapped
+check started
 entry_root=HKCU
 state() { find "$dir" -type f -printf '%P %s %T@\n' | sort; wine reg query "$entry_root\\$entry"; }
 before=$(state)
@@ -75,9 +77,9 @@ wine reg export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' "$out
 check test "$(iconv -f UTF-16 -t UTF-8 "$out/uninstall.reg" | grep -c '"DisplayName"="Morvelin"')" = 1
 
 # In place over a running copy it ends with status 2 and changes nothing.
-wine "$machine_dir/morvelin.exe" &
+wine "$machine_dir/morvelin.exe" >"$out/app.log" 2>&1 &
 app=$!
-check within 60 mapped
+check started
 printf '"C:\\Program Files\\Morvelin\\Uninstall.exe" /S _?=C:\\Program Files\\Morvelin\r\n' >"$out/uninstall.bat"
 dir=$machine_dir entry_root=HKLM
 before=$(state)
