@@ -106,7 +106,10 @@ mkdir -m 700 other-gnupg
 GNUPGHOME=$work/other-gnupg gpg --batch --passphrase '' --quick-gen-key 'Someone else' rsa3072 sign 1d 2>/dev/null
 GNUPGHOME=$work/other-gnupg MORVELIN_SIGN_GPG_KEY='Someone else' publish "$version+2" forged
 cp -r repo signed && rm -rf repo && mv forged repo
-check refused amd64 NO_PUBKEY
+# apt names the key it lacks: gpgv (Debian 12) by its long key ID, sqv
+# (Debian 13) by its fingerprint, which ends in that ID.
+other_key=$(GNUPGHOME=$work/other-gnupg gpg --with-colons --list-keys 'Someone else' | awk -F: '$1 == "fpr" { print substr($10, 25); exit }')
+check refused amd64 "$other_key"
 check apt_get amd64 upgrade
 check installed amd64 "$newer"
 
